@@ -1,0 +1,25 @@
+// Files, paths and date/time texts.
+#pragma once
+
+#include <string>
+
+namespace rt {
+
+// The directory that holds the program (tests point it elsewhere).
+void SetProjectDir(const std::string& dir);
+int GetProjectDir(std::string* dir);
+std::string ProjectDir();
+std::string MakePathname(const std::string& dir, const std::string& file);
+
+// 1 when the file exists, 0 when it does not, negative on error.
+int GetFileInfo(const std::string& path, long* size);
+// -1 leaves an attribute unchanged.
+int SetFileAttrs(const std::string& path, int readOnly, int system, int hidden, int archive);
+int GetFileAttrs(const std::string& path, int* readOnly, int* system, int* hidden, int* archive);
+int DeleteFile(const std::string& path);
+
+// Today's date as MM-DD-YYYY and the time as HH:MM:SS (local time).
+std::string DateStr();
+std::string TimeStr();
+
+}  // namespace rt
