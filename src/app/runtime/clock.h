@@ -36,6 +36,7 @@ class VirtualClock : public Clock {
  public:
   explicit VirtualClock(double step = 0.001) : step_(step) {}
   double now() override { return t_; }
+  double time() const { return t_; }
   void sleep(double seconds) override;
   void idle() override;
   bool isVirtual() const override { return true; }

@@ -1,0 +1,57 @@
+// Start values of the program, the fixed texts and paths, the first look of the
+// data graph and the initial video tables.
+#include "app/panel_ids.h"
+#include "app/panels.h"
+#include "app/program.h"
+#include "app/runtime/constants.h"
+#include "app/runtime/files.h"
+#include "app/runtime/ui_model.h"
+#include "calib/threshold_state.h"
+#include "link/hardware_info.h"
+#include "params/parameter_set.h"
+
+namespace {
+
+void SetFixedTexts() {
+  App().version = "Version 3.18";
+  App().build = "Build: 09/Sep/2014";
+  App().title = "KAVRO-XB-Scope";
+}
+
+void PreparePaths() {
+  App().settingsPath = rt::MakePathname(rt::ProjectDir(), kSettingsFileName);
+  App().recordPath = rt::MakePathname(rt::ProjectDir(), kRecordFileName);
+  rt::ResetTextBox(Panels().recorder, ids::REC_PATH, App().recordPath);
+  rt::SetCtrlVal(Panels().recorder, ids::REC_DATE, rt::DateStr());
+}
+
+// Set-point and evaluation window cursors, and the tolerance band around the
+// set-point, as the parameters stand before any sensor has answered.
+void DrawInitialDataGraph() {
+  const ParameterSet& p = Params();
+  const int panel = Panels().main;
+  const double teach = p.para0[P0_TEACH_VALUE];
+  rt::DeleteGraphPlot(panel, ids::MAIN_DATA_GRAPH, rt::VAL_ALL_PLOTS, rt::VAL_IMMEDIATE_DRAW);
+  rt::SetGraphCursor(panel, ids::MAIN_DATA_GRAPH, 1, teach, 1.0);
+  rt::SetGraphCursor(panel, ids::MAIN_DATA_GRAPH, 2, p.para0[P0_EVAL_BEGIN], 1.0);
+  rt::SetGraphCursor(panel, ids::MAIN_DATA_GRAPH, 3, p.para0[P0_EVAL_END], 1.0);
+  rt::PlotRectangle(panel, ids::MAIN_DATA_GRAPH, teach - p.para0[P0_LOWER_TOLERANCE], 0.0,
+                    teach + p.para0[P0_UPPER_TOLERANCE], 0.25, rt::VAL_GREEN, rt::VAL_GREEN);
+}
+
+void FillInitialVideoTables() {
+  HardwareInfo& hw = Hardware();
+  for (int i = 0; i < 256; ++i) hw.videoPositions[i] = 4.0 * i;
+  ComputeFixedThresholdLine(Params(), hw.videoFullScale);
+  Threshold().storedCurve = Params().fixedThresholdLine;
+}
+
+}  // namespace
+
+void InitApplication() {
+  ResetProgramState();
+  SetFixedTexts();
+  PreparePaths();
+  DrawInitialDataGraph();
+  FillInitialVideoTables();
+}

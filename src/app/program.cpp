@@ -1,0 +1,94 @@
+#include "app/program.h"
+
+#include "app/panel_ids.h"
+#include "app/panels.h"
+#include "app/runtime/constants.h"
+#include "app/runtime/events.h"
+#include "app/runtime/files.h"
+#include "app/runtime/serial.h"
+#include "app/runtime/ui_model.h"
+#include "calib/linearisation_state.h"
+#include "calib/threshold_state.h"
+#include "display/run_state.h"
+#include "display/video_state.h"
+#include "link/hardware_info.h"
+#include "link/link_state.h"
+#include "params/parameter_set.h"
+#include "params/transfer_state.h"
+
+namespace {
+
+struct PanelLoad {
+  int resource;
+  int PanelHandles::*slot;
+};
+
+// The main panel first, then its children in this order.
+constexpr PanelLoad kChildLoads[] = {
+    {ids::PANEL_PARA1, &PanelHandles::para1},     {ids::PANEL_PARA2, &PanelHandles::para2},
+    {ids::PANEL_RECORDER, &PanelHandles::recorder}, {ids::PANEL_CALIB, &PanelHandles::calib},
+    {ids::PANEL_COMSET, &PanelHandles::comset}};
+
+void PlacePanels() {
+  const PanelHandles& p = Panels();
+  for (int h : {p.para1, p.para2, p.recorder, p.calib}) rt::SetPanelPos(h, kChildTop, kChildLeft);
+  rt::SetPanelPos(p.comset, kComsetTop, kComsetLeft);
+}
+
+void ShowMainWindow() {
+  const PanelHandles& p = Panels();
+  rt::DisplayPanel(p.main);
+  rt::DisplayPanel(p.para1);
+  rt::SetActivePanel(p.main);
+  rt::SetActiveCtrl(p.main, ids::MAIN_STOP);
+}
+
+}  // namespace
+
+bool LoadAllPanels() {
+  ResetPanelHandles();
+  std::string file = rt::MakePathname(rt::ProjectDir(), kResourceFileName);
+  int main = rt::LoadPanel(0, file, ids::PANEL_MAIN);
+  if (main < 0) return false;
+  Panels().main = main;
+  for (const PanelLoad& load : kChildLoads) {
+    int h = rt::LoadPanel(main, file, load.resource);
+    if (h < 0) return false;
+    Panels().*load.slot = h;
+  }
+  return true;
+}
+
+void ResetProgramState() {
+  ResetLinkState();
+  ResetHardwareInfo();
+  ResetParameterSet();
+  ResetRunState();
+  ResetTransferState();
+  ResetVideoState();
+  ResetThresholdState();
+  ResetLinearisationState();
+  ResetAppTexts();
+}
+
+void StartUp() {
+  InitApplication();
+  PlacePanels();
+  ShowMainWindow();
+}
+
+void ShutDown() {
+  rt::CloseCom(Link().portNumber);
+  const PanelHandles& p = Panels();
+  for (int h : {p.para1, p.para2, p.calib, p.recorder, p.comset, p.main}) rt::DiscardPanel(h);
+  ResetPanelHandles();
+}
+
+int RunProgram() {
+  RegisterAllCallbacks();
+  if (!LoadAllPanels()) return -1;
+  StartUp();
+  rt::RunUserInterface();
+  ShutDown();
+  return 0;
+}

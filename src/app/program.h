@@ -1,0 +1,19 @@
+// The program from loading the panels to discarding them.
+#pragma once
+
+// Loads the six panels as children of the main panel. Returns false (and
+// shows nothing) when the resource file is missing or a panel cannot be loaded.
+bool LoadAllPanels();
+// Start values of all program state (before anything is shown).
+void ResetProgramState();
+// Every callback the resource file names, registered by name.
+void RegisterAllCallbacks();
+// From InitApplication up to the moment the event loop would start: port,
+// connection, mode rules, placement, display.
+void StartUp();
+// Closes the port and discards the panels in their order.
+void ShutDown();
+// The whole run: returns 0 after a normal end, -1 when a panel cannot be loaded.
+int RunProgram();
+
+void InitApplication();

@@ -1,0 +1,8 @@
+#include "calib/linearisation_state.h"
+
+LinearisationState& Linearisation() {
+  static LinearisationState state;
+  return state;
+}
+
+void ResetLinearisationState() { Linearisation() = LinearisationState{}; }

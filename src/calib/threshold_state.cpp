@@ -1,0 +1,8 @@
+#include "calib/threshold_state.h"
+
+ThresholdState& Threshold() {
+  static ThresholdState state;
+  return state;
+}
+
+void ResetThresholdState() { Threshold() = ThresholdState{}; }

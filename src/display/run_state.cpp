@@ -1,0 +1,8 @@
+#include "display/run_state.h"
+
+RunState& RunMode() {
+  static RunState state;
+  return state;
+}
+
+void ResetRunState() { RunMode() = RunState{}; }

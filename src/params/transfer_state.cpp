@@ -1,0 +1,8 @@
+#include "params/transfer_state.h"
+
+TransferState& Transfer() {
+  static TransferState state;
+  return state;
+}
+
+void ResetTransferState() { Transfer() = TransferState{}; }

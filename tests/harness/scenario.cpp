@@ -1,0 +1,228 @@
+#include "harness/scenario.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/panel_ids.h"
+#include "app/program.h"
+#include "app/runtime/constants.h"
+#include "app/runtime/events.h"
+#include "app/runtime/files.h"
+#include "app/runtime/resource.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A run-away loop in a test must end the test, not hang the suite: after this
+// much program time the event loop is asked to quit.
+constexpr double kProgramTimeLimit = 3600.0;
+
+void ResetRunTime() {
+  rt::ResetSerial();
+  rt::ResetEvents();
+  rt::ResetUiModel();
+  rt::ClearResourceFiles();
+  rt::SetEventHost(nullptr);
+}
+
+}  // namespace
+
+Scenario::Scenario() {
+  ResetRunTime();
+  rt::SetClock(&clock_);
+  rt::SetDialogs(&dialogs_);
+  char templ[] = "/tmp/kavro-scenario-XXXXXX";
+  char* made = mkdtemp(templ);
+  dir_ = made ? made : "/tmp";
+  fs::copy_file(KAVRO_RESOURCE_FILE, fs::path(dir_) / kResourceFileName,
+                fs::copy_options::overwrite_existing);
+  rt::SetProjectDir(dir_);
+  rt::SetPortBackendFactory(nullptr);
+  ResetProgramState();
+  ResetPanelHandles();
+  RegisterAllCallbacks();
+}
+
+Scenario::~Scenario() {
+  ResetRunTime();
+  rt::SetPortBackendFactory(nullptr);
+  rt::SetDialogs(nullptr);
+  rt::SetClock(nullptr);
+  std::error_code ec;
+  if (dir_.rfind("/tmp/kavro-scenario-", 0) == 0) fs::remove_all(dir_, ec);
+}
+
+void Scenario::setPortFactory(rt::PortBackendFactory factory) {
+  rt::SetPortBackendFactory(std::move(factory));
+}
+
+void Scenario::writeProjectFile(const std::string& name, const std::string& content) {
+  std::ofstream out(projectPath(name), std::ios::binary);
+  out << content;
+}
+
+void Scenario::removeProjectFile(const std::string& name) {
+  std::error_code ec;
+  fs::remove(projectPath(name), ec);
+}
+
+bool Scenario::startUp() {
+  if (!LoadAllPanels()) return false;
+  StartUp();
+  started_ = true;
+  dispatch();
+  return true;
+}
+
+void Scenario::shutDown() {
+  ShutDown();
+  started_ = false;
+}
+
+void Scenario::postOperatorClick(int panel, int control) {
+  rt::Control* c = rt::FindControl(panel, control);
+  if (!c || c->dimmed || !c->visible) return;  // the operator cannot reach it
+  rt::PostCtrlEvent(panel, control, rt::EVENT_LEFT_CLICK);
+  switch (c->kind) {
+    case rt::ControlKind::ToggleButton:
+    case rt::ControlKind::CheckBox:
+    case rt::ControlKind::RadioButton:
+    case rt::ControlKind::Led:
+      c->num = c->num != 0 ? 0 : 1;
+      rt::PostCtrlEvent(panel, control, rt::EVENT_VAL_CHANGED);
+      break;
+    case rt::ControlKind::BinarySwitch:
+      c->num = c->num == c->onValue ? c->offValue : c->onValue;
+      rt::PostCtrlEvent(panel, control, rt::EVENT_VAL_CHANGED);
+      break;
+    default:
+      break;
+  }
+  rt::PostCtrlEvent(panel, control, rt::EVENT_COMMIT);
+}
+
+void Scenario::postClick(int panel, int control) { postOperatorClick(panel, control); }
+
+void Scenario::click(int panel, int control) {
+  postOperatorClick(panel, control);
+  dispatch();
+}
+
+void Scenario::rightClick(int panel, int control) {
+  rt::PostCtrlEvent(panel, control, rt::EVENT_RIGHT_CLICK);
+  dispatch();
+}
+
+void Scenario::postEnterValue(int panel, int control, double value) {
+  rt::Control* c = rt::FindControl(panel, control);
+  if (!c || c->dimmed || !c->visible) return;
+  c->num = c->integerData ? static_cast<double>(static_cast<long long>(value)) : value;
+  rt::PostCtrlEvent(panel, control, rt::EVENT_VAL_CHANGED);
+  rt::PostCtrlEvent(panel, control, rt::EVENT_COMMIT);
+}
+
+void Scenario::enterValue(int panel, int control, double value) {
+  postEnterValue(panel, control, value);
+  dispatch();
+}
+
+void Scenario::enterText(int panel, int control, const std::string& text) {
+  rt::Control* c = rt::FindControl(panel, control);
+  if (!c || c->dimmed || !c->visible) return;
+  c->text = text;
+  rt::PostCtrlEvent(panel, control, rt::EVENT_VAL_CHANGED);
+  rt::PostCtrlEvent(panel, control, rt::EVENT_COMMIT);
+  dispatch();
+}
+
+void Scenario::closeMainWindow() {
+  rt::PostPanelEvent(main(), rt::EVENT_CLOSE);
+  dispatch();
+}
+
+void Scenario::rightDoubleClickPanel(int panel) {
+  rt::PostPanelEvent(panel, rt::EVENT_RIGHT_DOUBLE_CLICK);
+  dispatch();
+}
+
+void Scenario::resizePanel(int panel, int height, int width) {
+  if (rt::Panel* p = rt::FindPanel(panel)) {
+    p->height = height;
+    p->width = width;
+  }
+  rt::PostPanelEvent(panel, rt::EVENT_PANEL_SIZE);
+  dispatch();
+}
+
+void Scenario::dispatch() {
+  while (rt::EventsPending()) rt::ProcessSystemEvents();
+}
+
+void Scenario::run(double seconds) {
+  const double end = clock_.now() + seconds;
+  while (clock_.now() < end && !rt::QuitRequested()) {
+    rt::ProcessSystemEvents();
+    if (clock_.now() > kProgramTimeLimit) {
+      ADD_FAILURE() << "program time limit reached";
+      break;
+    }
+  }
+}
+
+bool Scenario::quitRequested() const { return rt::QuitRequested(); }
+
+std::string Scenario::status() const { return text(main(), ids::MAIN_STATUS); }
+
+double Scenario::value(int panel, int control) const {
+  double v = 0;
+  EXPECT_EQ(rt::GetCtrlVal(panel, control, &v), 0) << "no control " << control;
+  return v;
+}
+
+std::string Scenario::text(int panel, int control) const {
+  std::string v;
+  EXPECT_EQ(rt::GetCtrlVal(panel, control, &v), 0) << "no control " << control;
+  return v;
+}
+
+bool Scenario::dimmed(int panel, int control) const { return this->control(panel, control).dimmed; }
+bool Scenario::visible(int panel, int control) const {
+  return this->control(panel, control).visible;
+}
+
+bool Scenario::panelVisible(int panel) const { return this->panel(panel).visible; }
+
+const rt::Control& Scenario::control(int panel, int control) const {
+  static const rt::Control kNone;
+  const rt::Control* c = rt::FindControl(panel, control);
+  EXPECT_NE(c, nullptr) << "no control " << control << " on panel " << panel;
+  return c ? *c : kNone;
+}
+
+const rt::Panel& Scenario::panel(int panel) const {
+  static const rt::Panel kNone;
+  const rt::Panel* p = rt::FindPanel(panel);
+  EXPECT_NE(p, nullptr) << "no panel " << panel;
+  return p ? *p : kNone;
+}
+
+std::string Scenario::projectPath(const std::string& name) const {
+  return rt::MakePathname(dir_, name);
+}
+
+bool Scenario::fileExists(const std::string& name) const {
+  return rt::GetFileInfo(projectPath(name), nullptr) == 1;
+}
+
+std::string Scenario::readProjectFile(const std::string& name) const {
+  std::ifstream in(projectPath(name), std::ios::binary);
+  std::ostringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}

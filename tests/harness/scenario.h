@@ -1,0 +1,89 @@
+// The scenario harness: the program's panels and state on a virtual clock, with
+// scripted dialogs and a test serial line, driven as an operator would drive it.
+//
+//   TEST(Toggles, RecorderToggleShowsRecorderPanel) {
+//     Scenario s;                 // fresh state, virtual clock, temporary program directory
+//     s.startUp();                // program start-up up to its event loop
+//     s.click(s.main(), ids::MAIN_TOGG_RECORDER);
+//     EXPECT_TRUE(s.panelVisible(s.panels().recorder));
+//   }
+//
+// Operator actions dispatch their events as the event loop would and return when
+// the callbacks are done (a Run click returns when run mode has ended, so
+// schedule the Stop click first: s.at(2.0, [&] { s.postClick(s.main(), ids::MAIN_STOP); })).
+// s.run(1.5) lets 1.5 s of program time pass in the event loop.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "app/panels.h"
+#include "app/runtime/clock.h"
+#include "app/runtime/serial.h"
+#include "app/runtime/ui_model.h"
+#include "harness/scripted_dialogs.h"
+
+class Scenario {
+ public:
+  Scenario();
+  ~Scenario();
+  Scenario(const Scenario&) = delete;
+  Scenario& operator=(const Scenario&) = delete;
+
+  // Before start-up.
+  void setPortFactory(rt::PortBackendFactory factory);
+  void writeProjectFile(const std::string& name, const std::string& content);
+  void removeProjectFile(const std::string& name);
+  ScriptedDialogs& dialogs() { return dialogs_; }
+
+  // Program start-up up to the event loop. Returns false when the panels could
+  // not be loaded (the program would end with -1).
+  bool startUp();
+  // What the program does after its event loop ends (close port, discard panels).
+  void shutDown();
+
+  // Operator actions, dispatched at once.
+  void click(int panel, int control);
+  void rightClick(int panel, int control);
+  void enterValue(int panel, int control, double value);
+  void enterText(int panel, int control, const std::string& text);
+  void closeMainWindow();
+  void rightDoubleClickPanel(int panel);
+  void resizePanel(int panel, int height, int width);
+  // The same, only queued (for use inside at()).
+  void postClick(int panel, int control);
+  void postEnterValue(int panel, int control, double value);
+
+  // Program time.
+  double now() const { return clock_.time(); }
+  void at(double t, std::function<void()> action) { clock_.at(t, std::move(action)); }
+  void run(double seconds);  // the event loop for this long (or until it is told to quit)
+  void dispatch();           // dispatch what is queued
+  bool quitRequested() const;
+  rt::VirtualClock& clock() { return clock_; }
+
+  // What the operator sees.
+  const PanelHandles& panels() const { return Panels(); }
+  int main() const { return Panels().main; }
+  std::string status() const;
+  double value(int panel, int control) const;
+  std::string text(int panel, int control) const;
+  bool dimmed(int panel, int control) const;
+  bool visible(int panel, int control) const;
+  bool panelVisible(int panel) const;
+  const rt::Control& control(int panel, int control) const;
+  const rt::Panel& panel(int panel) const;
+
+  // Files.
+  const std::string& projectDir() const { return dir_; }
+  std::string projectPath(const std::string& name) const;
+  bool fileExists(const std::string& name) const;
+  std::string readProjectFile(const std::string& name) const;
+
+ private:
+  void postOperatorClick(int panel, int control);
+  rt::VirtualClock clock_;
+  ScriptedDialogs dialogs_;
+  std::string dir_;
+  bool started_ = false;
+};

@@ -1,0 +1,162 @@
+// Start-up, the four panel toggles and the main panel's own events.
+#include <gtest/gtest.h>
+
+#include "app/panel_ids.h"
+#include "app/runtime/constants.h"
+#include "harness/scenario.h"
+
+namespace {
+
+struct ToggleCase {
+  int toggle;
+  int PanelHandles::*panel;
+};
+
+const ToggleCase kToggles[] = {{ids::MAIN_TOGG_PARA1, &PanelHandles::para1},
+                               {ids::MAIN_TOGG_RECORDER, &PanelHandles::recorder},
+                               {ids::MAIN_TOGG_PARA2, &PanelHandles::para2},
+                               {ids::MAIN_TOGG_CALIB, &PanelHandles::calib}};
+
+void ExpectOnlyChildVisible(const Scenario& s, int toggle) {
+  for (const ToggleCase& t : kToggles) {
+    const int handle = s.panels().*t.panel;
+    EXPECT_EQ(s.panelVisible(handle), t.toggle == toggle) << "panel of toggle " << t.toggle;
+    EXPECT_EQ(s.value(s.main(), t.toggle), t.toggle == toggle ? 1 : 0) << "toggle " << t.toggle;
+  }
+}
+
+TEST(StartUp, ShowsMainPanelWithParameterPanelOneOnly) {
+  Scenario s;
+  ASSERT_TRUE(s.startUp());
+  EXPECT_TRUE(s.panelVisible(s.main()));
+  EXPECT_FALSE(s.panelVisible(s.panels().comset));
+  for (const ToggleCase& t : kToggles)
+    EXPECT_EQ(s.panelVisible(s.panels().*t.panel), t.toggle == ids::MAIN_TOGG_PARA1);
+  EXPECT_EQ(rt::GetActivePanel(), s.main());
+  EXPECT_EQ(rt::GetActiveCtrl(s.main()), ids::MAIN_STOP);
+  const rt::Panel& main = s.panel(s.main());
+  EXPECT_EQ(main.width, 780);
+  EXPECT_EQ(main.height, 548);
+  EXPECT_EQ(main.title, "KAVRO-XB-Scope");
+}
+
+TEST(StartUp, PlacesChildPanelsAtTheirPlaces) {
+  Scenario s;
+  ASSERT_TRUE(s.startUp());
+  for (const ToggleCase& t : kToggles) {
+    const rt::Panel& p = s.panel(s.panels().*t.panel);
+    EXPECT_EQ(p.top, 105);
+    EXPECT_EQ(p.left, 8);
+  }
+  EXPECT_EQ(s.panel(s.panels().comset).top, 316);
+  EXPECT_EQ(s.panel(s.panels().comset).left, 337);
+}
+
+TEST(StartUp, FailsWithoutResourceFile) {
+  Scenario s;
+  s.removeProjectFile("KAVRO-XB-VevavA318.uir");
+  EXPECT_FALSE(s.startUp());
+  for (int h : rt::PanelHandles()) EXPECT_FALSE(s.panelVisible(h));
+}
+
+TEST(StartUp, FailsOnResourceFileThatDoesNotParse) {
+  Scenario s;
+  s.writeProjectFile("KAVRO-XB-VevavA318.uir", "{\"panels\": [ {\"resource\": 3, ");
+  EXPECT_FALSE(s.startUp());
+}
+
+TEST(StartUp, FailsWhenAChildPanelIsMissing) {
+  Scenario s;
+  s.writeProjectFile("KAVRO-XB-VevavA318.uir",
+                     R"({"panels": [{"resource": 3, "width": 780, "height": 548}]})");
+  EXPECT_FALSE(s.startUp());
+  for (int h : rt::PanelHandles()) EXPECT_FALSE(s.panelVisible(h));
+}
+
+TEST(StartUp, FillsRecorderPathDateAndInitialDataGraph) {
+  Scenario s;
+  ASSERT_TRUE(s.startUp());
+  EXPECT_EQ(s.text(s.panels().recorder, ids::REC_PATH), s.projectPath("RECORD.DAT"));
+  EXPECT_EQ(s.text(s.panels().recorder, ids::REC_DATE).size(), 10u);  // MM-DD-YYYY
+  const rt::GraphData& g = s.control(s.main(), ids::MAIN_DATA_GRAPH).graph;
+  EXPECT_DOUBLE_EQ(g.cursors[0].x, 512);
+  EXPECT_DOUBLE_EQ(g.cursors[1].x, 1);
+  EXPECT_DOUBLE_EQ(g.cursors[2].x, 1024);
+  for (const rt::Cursor& c : g.cursors) EXPECT_DOUBLE_EQ(c.y, 1.0);
+  ASSERT_EQ(g.plots.size(), 1u);
+  const rt::Plot& band = g.plots[0];
+  EXPECT_EQ(band.kind, rt::Plot::Kind::Rectangle);
+  EXPECT_DOUBLE_EQ(band.x1, 412);
+  EXPECT_DOUBLE_EQ(band.x2, 612);
+  EXPECT_DOUBLE_EQ(band.y1, 0.0);
+  EXPECT_DOUBLE_EQ(band.y2, 0.25);
+  EXPECT_EQ(band.color, rt::VAL_GREEN);
+  EXPECT_EQ(band.fillColor, rt::VAL_GREEN);
+}
+
+TEST(PanelToggles, EachToggleShowsItsPanelAndSwitchesTheOthersOff) {
+  Scenario s;
+  ASSERT_TRUE(s.startUp());
+  for (const ToggleCase& t : kToggles) {
+    s.click(s.main(), t.toggle);
+    ExpectOnlyChildVisible(s, t.toggle);
+  }
+  s.click(s.main(), ids::MAIN_TOGG_PARA1);
+  ExpectOnlyChildVisible(s, ids::MAIN_TOGG_PARA1);
+}
+
+TEST(PanelToggles, ClickingTheToggleOfTheVisiblePanelLeavesItOn) {
+  Scenario s;
+  ASSERT_TRUE(s.startUp());
+  s.click(s.main(), ids::MAIN_TOGG_PARA2);
+  s.click(s.main(), ids::MAIN_TOGG_PARA2);
+  ExpectOnlyChildVisible(s, ids::MAIN_TOGG_PARA2);
+}
+
+TEST(MainPanel, RightDoubleClickRestoresDefaultSizeCentred) {
+  Scenario s;
+  ASSERT_TRUE(s.startUp());
+  rt::SetPanelSize(s.main(), 700, 1000);
+  rt::SetPanelPos(s.main(), 3, 5);
+  s.rightDoubleClickPanel(s.main());
+  const rt::Panel& p = s.panel(s.main());
+  EXPECT_EQ(p.width, 780);
+  EXPECT_EQ(p.height, 548);
+  EXPECT_EQ(p.left, (rt::ScreenWidth() - 780) / 2);
+  EXPECT_EQ(p.top, (rt::ScreenHeight() - 548) / 2);
+}
+
+TEST(MainPanel, ResizeKeepsAllSixRollGraphTracesShown) {
+  Scenario s;
+  ASSERT_TRUE(s.startUp());
+  s.resizePanel(s.main(), 600, 900);
+  const rt::StripChartData& chart = s.control(s.main(), ids::MAIN_ROLL_GRAPH).strip;
+  ASSERT_EQ(chart.numTraces, 6);
+  const int colours[6] = {0x008000, 0x008000, 0x000000, 0xFF0000, 0xFF0000, 0xFF0000};
+  for (int t = 0; t < 6; ++t) {
+    EXPECT_EQ(chart.traces[t].color, colours[t]) << "trace " << t + 1;
+    EXPECT_EQ(chart.traces[t].attrs.at(rt::ATTR_STRIP_SCROLL), 1);
+  }
+}
+
+TEST(MainPanel, CloseQuitsTheEventLoopAfterStopping) {
+  Scenario s;
+  ASSERT_TRUE(s.startUp());
+  const double before = s.now();
+  s.closeMainWindow();
+  EXPECT_TRUE(s.quitRequested());
+  EXPECT_GE(s.now() - before, 0.2);
+  s.shutDown();
+  EXPECT_TRUE(rt::PanelHandles().empty());
+}
+
+TEST(EventLoop, WaitingOneAndAHalfSecondsOfProgramTime) {
+  Scenario s;
+  ASSERT_TRUE(s.startUp());
+  const double before = s.now();
+  s.run(1.5);
+  EXPECT_NEAR(s.now() - before, 1.5, 0.002);
+  EXPECT_FALSE(s.quitRequested());
+}
+
+}  // namespace
