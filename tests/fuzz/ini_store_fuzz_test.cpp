@@ -1,0 +1,252 @@
+// Robustness of the INI store: seeded random stores written and read back, and random or
+// mutated file texts fed to the reader. Bounded iteration counts, no time limits.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/ini_store.h"
+
+namespace {
+
+using Rng = std::mt19937;
+
+int Pick(Rng& rng, int low, int high) {
+  return std::uniform_int_distribution<int>(low, high)(rng);
+}
+
+// A name the written layout carries unchanged: no line end, no '=', and an item name does not
+// open with what would make its line a comment or a header. Blanks at the ends are allowed.
+std::string RandomName(Rng& rng, bool sectionName) {
+  static const std::string kChars = "aAbBcC-_. 09]\t[;\"";
+  std::string name;
+  const int length = Pick(rng, 0, 6);
+  for (int i = 0; i < length; ++i) name += kChars[Pick(rng, 0, int(kChars.size()) - 1)];
+  const std::string_view core = ini::Trim(name);
+  if (!sectionName && !core.empty() && (core.front() == ';' || core.front() == '[')) {
+    name.insert(name.find(core.front()), "k");
+  }
+  return name;
+}
+
+long RandomValue(Rng& rng) {
+  switch (Pick(rng, 0, 3)) {
+    case 0:
+      return Pick(rng, -3, 3);
+    case 1:
+      return std::uniform_int_distribution<long>(INT32_MIN, INT32_MAX)(rng);
+    case 2:
+      return Pick(rng, 0, 1) ? INT32_MIN : INT32_MAX;
+    default:  // beyond 32 bits: written, but read back as not an integer
+      return std::uniform_int_distribution<long>(INT64_MIN / 2, INT64_MAX / 2)(rng);
+  }
+}
+
+// What a store should hold after a series of puts: names as keys, the last value per key, keys
+// in first-put order.
+struct ModelSection {
+  std::string key;
+  std::vector<std::pair<std::string, long>> items;
+};
+
+ModelSection* FindModel(std::vector<ModelSection>& model, const std::string& name) {
+  for (ModelSection& section : model) {
+    if (ini::Ini_SameName(section.key, name)) return &section;
+  }
+  return nullptr;
+}
+
+TEST(IniStoreFuzz, RandomStoresSurviveWriteAndRead) {
+  Rng rng(20240611);
+  for (int round = 0; round < 4000; ++round) {
+    ini::StorePtr store(ini::Ini_New(0));
+    std::vector<ModelSection> model;
+    const int puts = Pick(rng, 0, 25);
+    for (int i = 0; i < puts; ++i) {
+      const std::string section = RandomName(rng, true);
+      const std::string item = RandomName(rng, false);
+      const long value = RandomValue(rng);
+      ASSERT_EQ(ini::Ini_PutInt(store.get(), section, item, value), 0);
+      ModelSection* target = FindModel(model, section);
+      if (target == nullptr) target = &model.emplace_back(ModelSection{section, {}});
+      bool replaced = false;
+      for (auto& [name, held] : target->items) {
+        if (ini::Ini_SameName(name, item)) {
+          held = value;
+          replaced = true;
+        }
+      }
+      if (!replaced) target->items.emplace_back(item, value);
+    }
+
+    const std::string text = ini::Ini_ToText(store.get());
+    ini::StorePtr read(ini::Ini_New(0));
+    ASSERT_EQ(ini::Ini_ReadFromText(read.get(), text), 0);
+    ASSERT_EQ(read->sections.size(), model.size()) << text;
+    for (std::size_t s = 0; s < model.size(); ++s) {
+      const ini::Section& section = read->sections[s];
+      EXPECT_TRUE(ini::Ini_SameName(section.name, model[s].key)) << text;
+      ASSERT_EQ(section.items.size(), model[s].items.size()) << text;
+      for (std::size_t i = 0; i < section.items.size(); ++i) {
+        const auto& [name, expected] = model[s].items[i];
+        EXPECT_TRUE(ini::Ini_SameName(section.items[i].name, name)) << text;
+        long got = 12345;
+        const int result = ini::Ini_GetInt(read.get(), model[s].key, name, &got);
+        if (expected >= INT32_MIN && expected <= INT32_MAX) {
+          EXPECT_EQ(result, 1) << text;
+          EXPECT_EQ(got, expected) << text;
+        } else {
+          EXPECT_EQ(result, ini::kErrNotAnInteger) << text;
+          EXPECT_EQ(got, 12345) << text;
+        }
+      }
+    }
+    // Once read, a store writes the same text again and again.
+    ini::StorePtr again(ini::Ini_New(0));
+    ASSERT_EQ(ini::Ini_ReadFromText(again.get(), ini::Ini_ToText(read.get())), 0);
+    EXPECT_EQ(ini::Ini_ToText(again.get()), ini::Ini_ToText(read.get()));
+  }
+}
+
+std::string RandomBytes(Rng& rng) {
+  std::string text(static_cast<std::size_t>(Pick(rng, 0, 600)), '\0');
+  for (char& c : text) c = static_cast<char>(Pick(rng, 0, 255));
+  return text;
+}
+
+// Bytes drawn mostly from the characters that matter to the reader.
+std::string RandomIniLike(Rng& rng) {
+  static const char kSet[] = "[]=;\"\r\n\n\n \t\0aB1-+9x.";
+  static const std::string kChars(kSet, sizeof kSet - 1);
+  std::string text;
+  const int length = Pick(rng, 0, 800);
+  for (int i = 0; i < length; ++i) text += kChars[Pick(rng, 0, int(kChars.size()) - 1)];
+  return text;
+}
+
+std::string Mutate(Rng& rng, std::string text) {
+  const int edits = Pick(rng, 1, 8);
+  for (int e = 0; e < edits; ++e) {
+    const std::size_t at = text.empty() ? 0 : std::size_t(Pick(rng, 0, int(text.size())));
+    switch (Pick(rng, 0, 4)) {
+      case 0:  // overwrite one byte
+        if (at < text.size()) text[at] = static_cast<char>(Pick(rng, 0, 255));
+        break;
+      case 1:  // insert a character the reader reacts to
+        text.insert(at, 1, "[]=;\"\r\n\0 "[Pick(rng, 0, 8)]);
+        break;
+      case 2:  // a run that makes the line too long, or just long
+        text.insert(at, std::string(std::size_t(Pick(rng, 500, 2100)), "x= ]"[Pick(rng, 0, 3)]));
+        break;
+      case 3:  // cut a piece out
+        text.erase(at, std::size_t(Pick(rng, 0, 40)));
+        break;
+      default:  // repeat a piece elsewhere
+        if (!text.empty()) {
+          const std::string piece = text.substr(at, std::size_t(Pick(rng, 1, 60)));
+          text.insert(std::size_t(Pick(rng, 0, int(text.size()))), piece);
+        }
+    }
+  }
+  return text;
+}
+
+std::string RandomStoreText(Rng& rng) {
+  ini::StorePtr store(ini::Ini_New(0));
+  const int puts = Pick(rng, 1, 12);
+  for (int i = 0; i < puts; ++i) {
+    ini::Ini_PutInt(store.get(), RandomName(rng, true), RandomName(rng, false), RandomValue(rng));
+  }
+  return ini::Ini_ToText(store.get());
+}
+
+// True when the store's written text reads back line for line: no item line grows too long,
+// and no item line of an item whose name opens with '[' turns into a header.
+bool WritesBackLineForLine(const ini::Store& store) {
+  for (const ini::Section& section : store.sections) {
+    for (const ini::Item& item : section.items) {
+      const std::string line = item.name + " = " + item.value;
+      if (line.size() > ini::kMaxLineLength) return false;
+      const std::size_t close = line.rfind(']');
+      if (line.front() == '[' && close != std::string::npos &&
+          ini::Trim(std::string_view(line).substr(close + 1)).empty()) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+// What any text read in must leave: unique names, nothing that spans lines, and a written text
+// that reads back to the same sections, items and integers.
+void CheckReadStore(const std::string& input, int* checkedRoundTrips) {
+  ini::StorePtr store(ini::Ini_New(0));
+  ASSERT_EQ(ini::Ini_ReadFromText(store.get(), input), 0);
+  for (std::size_t s = 0; s < store->sections.size(); ++s) {
+    const ini::Section& section = store->sections[s];
+    ASSERT_EQ(section.name.find('\n'), std::string::npos);
+    for (std::size_t t = 0; t < s; ++t) {
+      ASSERT_FALSE(ini::Ini_SameName(store->sections[t].name, section.name));
+    }
+    for (std::size_t i = 0; i < section.items.size(); ++i) {
+      const ini::Item& item = section.items[i];
+      ASSERT_EQ(item.name.find_first_of("=\n"), std::string::npos);
+      ASSERT_EQ(item.value.find('\n'), std::string::npos);
+      ASSERT_LE(item.name.size() + item.value.size(), ini::kMaxLineLength);
+      for (std::size_t j = 0; j < i; ++j) {
+        ASSERT_FALSE(ini::Ini_SameName(section.items[j].name, item.name));
+      }
+    }
+  }
+  if (!WritesBackLineForLine(*store)) return;
+  ++*checkedRoundTrips;
+
+  ini::StorePtr back(ini::Ini_New(0));
+  ASSERT_EQ(ini::Ini_ReadFromText(back.get(), ini::Ini_ToText(store.get())), 0);
+  ASSERT_EQ(back->sections.size(), store->sections.size());
+  for (std::size_t s = 0; s < store->sections.size(); ++s) {
+    const ini::Section& section = store->sections[s];
+    ASSERT_EQ(back->sections[s].name, section.name);
+    ASSERT_EQ(back->sections[s].items.size(), section.items.size());
+    for (std::size_t i = 0; i < section.items.size(); ++i) {
+      ASSERT_EQ(back->sections[s].items[i].name, section.items[i].name);
+      long first = 0;
+      long second = 0;
+      if (ini::Ini_GetInt(store.get(), section.name, section.items[i].name, &first) == 1) {
+        ASSERT_EQ(ini::Ini_GetInt(back.get(), section.name, section.items[i].name, &second), 1);
+        ASSERT_EQ(second, first);
+      }
+    }
+  }
+}
+
+TEST(IniStoreFuzz, GarbageAndMutatedTextsReadSafely) {
+  Rng rng(77031);
+  int checkedRoundTrips = 0;
+  constexpr int kInputs = 16000;
+  for (int round = 0; round < kInputs; ++round) {
+    std::string input;
+    switch (round % 4) {
+      case 0:
+        input = RandomBytes(rng);
+        break;
+      case 1:
+        input = RandomIniLike(rng);
+        break;
+      default:
+        input = Mutate(rng, RandomStoreText(rng));
+    }
+    CheckReadStore(input, &checkedRoundTrips);
+    if (HasFatalFailure()) {
+      ADD_FAILURE() << "input of round " << round << ": " << testing::PrintToString(input);
+      return;
+    }
+  }
+  // The round trip must really have been checked for most inputs.
+  EXPECT_GT(checkedRoundTrips, kInputs * 3 / 4);
+}
+
+}  // namespace
