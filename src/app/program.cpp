@@ -9,10 +9,15 @@
 #include "app/runtime/ui_model.h"
 #include "calib/linearisation_state.h"
 #include "calib/threshold_state.h"
+#include "display/measurement_display.h"
+#include "display/measurement_state.h"
 #include "display/run_state.h"
 #include "display/video_state.h"
+#include "link/comset_state.h"
+#include "link/connection.h"
 #include "link/hardware_info.h"
 #include "link/link_state.h"
+#include "link/serial_port.h"
 #include "params/parameter_set.h"
 #include "params/transfer_state.h"
 
@@ -68,11 +73,22 @@ void ResetProgramState() {
   ResetVideoState();
   ResetThresholdState();
   ResetLinearisationState();
+  ResetMeasurementState();
+  ResetRollBuffer();
+  ResetComSettingsState();
   ResetAppTexts();
+}
+
+// Only a port that opened is used to reach the sensor; otherwise its error
+// stays on the status line and nothing is sent.
+static void ConnectAtStartUp() {
+  const LinkState& l = Link();
+  if (OpenRs232Port(l.portNumber, l.baudIndex) == 0) ConnectSensor(l.portNumber);
 }
 
 void StartUp() {
   InitApplication();
+  ConnectAtStartUp();
   PlacePanels();
   ShowMainWindow();
 }

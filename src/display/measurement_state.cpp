@@ -1,0 +1,8 @@
+#include "display/measurement_state.h"
+
+MeasurementState& Measurement() {
+  static MeasurementState state;
+  return state;
+}
+
+void ResetMeasurementState() { Measurement() = MeasurementState{}; }

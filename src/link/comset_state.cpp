@@ -1,0 +1,8 @@
+#include "link/comset_state.h"
+
+ComSettingsState& ComSettings() {
+  static ComSettingsState state;
+  return state;
+}
+
+void ResetComSettingsState() { ComSettings() = ComSettingsState{}; }

@@ -1,0 +1,76 @@
+#include "link/serial_port.h"
+
+#include "app/panel_ids.h"
+#include "app/panels.h"
+#include "app/runtime/constants.h"
+#include "app/runtime/serial.h"
+#include "app/runtime/ui_model.h"
+#include "link/frame_codec.h"
+#include "link/link_frames.h"
+#include "link/link_state.h"
+#include "link/status.h"
+
+long BaudRateForIndex(int baudIndex) {
+  static constexpr long kRates[] = {9600, 19200, 38400, 57600, 115200};
+  return baudIndex >= 0 && baudIndex <= 4 ? kRates[baudIndex] : 19200;
+}
+
+std::string PortErrorText(int code) {
+  switch (code) {
+    case -1: return "Unknown system error";
+    case -2: return "Invalid port number";
+    case -3: return "Port is not open";
+    case -4: return "Unknown I/0 error";
+    case -6: return "No serial port found";
+    case -7: return "Cannot open port";
+    case -13: return "Invalid parameter";
+    case -99: return "Timeout";
+    default: return "RS-232 error!";
+  }
+}
+
+int OpenPortWithSettings(std::uint16_t port, std::uint16_t baudIndex) {
+  return rt::OpenComConfig(port, "", BaudRateForIndex(baudIndex), rt::VAL_NO_PARITY, 8, 1,
+                           kBufferBytes, kBufferBytes);
+}
+
+void ConfigureOpenPort(std::uint16_t port) {
+  rt::SetComTime(port, kReplyTimeout);
+  rt::FlushInQ(port);
+  rt::FlushOutQ(port);
+  rt::SetCTSMode(port, 0);
+  InstallReceiveCallback(port);
+}
+
+int OpenRs232Port(std::uint16_t port, std::uint16_t baudIndex) {
+  rt::SetCtrlVal(Panels().main, ids::MAIN_PORT, static_cast<int>(port));
+  int result = OpenPortWithSettings(port, baudIndex);
+  if (result < 0) {
+    SetStatusText(PortErrorText(result));
+  } else {
+    ConfigureOpenPort(port);
+    rt::FlushInQ(port);
+    rt::FlushOutQ(port);
+    SetStatusText("RS232-Init successful!");
+  }
+  ShowStatusText();
+  ShowLinkMessage(Link().statusText);
+  return result;
+}
+
+void ComReceiveCallback(int port, int eventMask, void*) {
+  if (!(eventMask & rt::LWRS_RECEIVE)) return;
+  rt::ComRd(port, Link().rx.data(), kFrameBytes);
+  Link().replyClass = DecodeReplyFrame();
+  Link().replyArrived = 1;
+  rt::FlushInQ(port);
+}
+
+void InstallReceiveCallback(int port) {
+  rt::InstallComCallback(port < 0 ? Link().portNumber : port, rt::LWRS_RECEIVE, kNotifyCount, kEventChar,
+                         ComReceiveCallback, nullptr);
+}
+
+void RemoveReceiveCallback(int port) {
+  rt::InstallComCallback(port < 0 ? Link().portNumber : port, 0, kNotifyCount, kEventChar, nullptr, nullptr);
+}

@@ -1,0 +1,20 @@
+// Opening the sensor's serial port, the receive callback, and the texts of the
+// port errors.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+long BaudRateForIndex(int baudIndex);           // 0..4, anything else 19200
+std::string PortErrorText(int openResult);      // text of a negative open result
+int OpenRs232Port(std::uint16_t port, std::uint16_t baudIndex);
+// Opens the port with the line settings, without any message (used by the
+// baud-rate change as well).
+int OpenPortWithSettings(std::uint16_t port, std::uint16_t baudIndex);
+// Time-out, CTS off, queues flushed and the receive callback in place.
+void ConfigureOpenPort(std::uint16_t port);
+
+void ComReceiveCallback(int port, int eventMask, void* data);
+// On the link's port unless another is given.
+void InstallReceiveCallback(int port = -1);
+void RemoveReceiveCallback(int port = -1);

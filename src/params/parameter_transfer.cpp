@@ -1,0 +1,74 @@
+#include "params/parameter_transfer.h"
+
+#include "app/panel_ids.h"
+#include "app/panels.h"
+#include "app/runtime/clock.h"
+#include "app/runtime/constants.h"
+#include "app/runtime/ui_model.h"
+#include "calib/threshold_readback.h"
+#include "calib/threshold_state.h"
+#include "display/run_state.h"
+#include "link/link_frames.h"
+#include "link/link_state.h"
+#include "link/status.h"
+#include "link/transaction.h"
+#include "params/parameter_display.h"
+#include "params/parameter_set.h"
+#include "params/transfer_state.h"
+
+namespace {
+
+// In AUTO threshold mode, with the run stopped by the operator and no teach
+// under way, a refresh from the sensor also brings the stored threshold curve.
+void RefreshThresholdFromSensor() {
+  const PanelHandles& p = Panels();
+  rt::SetCtrlAttribute(p.main, ids::MAIN_VIDEO_GRAPH, rt::ATTR_VISIBLE, 1);
+  rt::SetCtrlAttribute(p.main, ids::MAIN_PIXEL_GRAPH, rt::ATTR_VISIBLE, 0);
+  rt::SetCtrlAttribute(p.main, ids::MAIN_ROLL_GRAPH, rt::ATTR_VISIBLE, 0);
+  GetEEThreshold();
+  Threshold().autoLine = Threshold().storedCurve;
+}
+
+void RefreshPanels(int target) {
+  if (target != kTargetFile && Params().para0[P0_VIDEO_THD_MODE] == 1 &&
+      RunMode().stopFlag == kStopStopped && !Threshold().teachPressed)
+    RefreshThresholdFromSensor();
+  ShowParameters();
+}
+
+}  // namespace
+
+int SendParameterFrame(int target, int which) {
+  LinkState& l = Link();
+  const int command = target == kTargetEeprom ? 3 : 1;
+  l.syncWord = kRequestSync;
+  LoadDataFromParaFrame(which);
+  const int written = SendRequest(command, which, /*flushOutput=*/false);
+  const double t0 = rt::Timer();
+  if (written == kFrameBytes)
+    ShowStatus(which == 0 ? "Transmit para0 - Line Ok!" : "Transmit para1 - Line Ok!");
+  const bool ok = AwaitReply(Await::Ack, t0);
+  ShowStatus(ok ? "Transmission successful - Line Ok!" : "Timeout-RS-232...");
+  return ok ? 1 : 0;
+}
+
+int GetParameterFrame(int target, int which) {
+  bool ok = true;
+  if (target != kTargetFile) {
+    const int command = target == kTargetEeprom ? 4 : 2;
+    LoadDataFromParaFrame(which);
+    const int written = SendRequest(command, which);
+    const double t0 = rt::Timer();
+    if (written == kFrameBytes) ShowStatus("Waiting for parameter-frame ...");
+    ok = AwaitReply(Await::Ack, t0);
+    if (ok) {
+      StoreDataToParaFrame(which);
+      SetStatusText("Parameter-frame received! - Line Ok!");
+    } else {
+      SetStatusText("Timeout-RS-232...");
+    }
+  }
+  if ((which == 1 && ok) || target == kTargetFile) RefreshPanels(target);
+  if (target != kTargetFile) ShowStatusText();
+  return ok ? 1 : 0;
+}
