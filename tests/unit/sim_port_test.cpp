@@ -1,0 +1,184 @@
+// Line timing of the in-process sensor port on a virtual clock: a byte takes
+// 10 bit times each way, the answer starts when the request is complete.
+#include <gtest/gtest.h>
+
+#include "app/runtime/clock.h"
+#include "in_process_port.h"
+
+namespace sim {
+namespace {
+
+constexpr double kByte19200 = 10.0 / 19200;      // 0.52083 ms
+constexpr double kFrame19200 = 36 * kByte19200;  // 18.75 ms
+constexpr double kEps = 1e-9;
+
+Bytes EchoFrame(std::uint16_t command = 5, std::uint16_t argument = 0) {
+  Request r;
+  r.command = command;
+  r.argument = argument;
+  return EncodeRequest(r);
+}
+
+class SimPortTest : public ::testing::Test {
+ protected:
+  void SetUp() override { rt::SetClock(&clock_); }
+  void TearDown() override {
+    port_.reset();
+    rt::SetClock(nullptr);
+  }
+
+  InProcessPort& Open(long baud, SensorConfig config = {}) {
+    sensor_ = std::make_shared<SensorEngine>(config);
+    port_ = std::make_unique<InProcessPort>(sensor_);
+    rt::PortSettings settings;
+    settings.baud = baud;
+    EXPECT_EQ(port_->open(settings), 0);
+    return *port_;
+  }
+
+  void Write(const Bytes& frame) {
+    EXPECT_EQ(port_->write(frame.data(), static_cast<int>(frame.size())), 36);
+  }
+
+  rt::VirtualClock clock_{1.0};  // a large step: idle stops only where the line wants
+  std::shared_ptr<SensorEngine> sensor_;
+  std::unique_ptr<InProcessPort> port_;
+};
+
+TEST_F(SimPortTest, IdleClockStopsWhenRequestAndReplyAreComplete) {
+  InProcessPort& port = Open(19200);
+  Write(EchoFrame());
+  clock_.idle();
+  EXPECT_NEAR(clock_.now(), kFrame19200, 1e-12);
+  EXPECT_EQ(port.bytesWaiting(), 0);
+  ASSERT_EQ(sensor_->log().size(), 1u);
+  EXPECT_NEAR(sensor_->log()[0].time, kFrame19200, 1e-12);
+  clock_.idle();
+  EXPECT_NEAR(clock_.now(), 2 * kFrame19200, 1e-12);  // 37.5 ms after the write
+  EXPECT_EQ(port.bytesWaiting(), 36);
+  std::uint8_t buf[64];
+  EXPECT_EQ(port.read(buf, 64), 36);
+  EXPECT_EQ(GetWord(buf, 0), 0x00AA);
+  clock_.idle();
+  EXPECT_NEAR(clock_.now(), 2 * kFrame19200 + 1.0, 1e-9);  // nothing more on the line
+}
+
+TEST_F(SimPortTest, BytesArriveOneByOneAtTheLineRate) {
+  SensorConfig fast;
+  fast.baudIndex = 4;
+  InProcessPort& port = Open(115200, fast);
+  const double byte = 10.0 / 115200;
+  Write(EchoFrame());
+  clock_.advanceTo(36 * byte + 10 * byte - kEps);
+  EXPECT_EQ(port.bytesWaiting(), 9);
+  clock_.advanceTo(36 * byte + 10 * byte + kEps);
+  EXPECT_EQ(port.bytesWaiting(), 10);
+  clock_.advanceTo(72 * byte + kEps);
+  EXPECT_EQ(port.bytesWaiting(), 36);
+}
+
+TEST_F(SimPortTest, FlushInDropsOnlyWhatHasArrived) {
+  InProcessPort& port = Open(19200);
+  Write(EchoFrame());
+  clock_.advanceTo(kFrame19200 + 10.5 * kByte19200);
+  EXPECT_EQ(port.bytesWaiting(), 10);
+  port.flushIn();
+  EXPECT_EQ(port.bytesWaiting(), 0);
+  clock_.advanceTo(2 * kFrame19200 + kEps);
+  EXPECT_EQ(port.bytesWaiting(), 26);
+}
+
+TEST_F(SimPortTest, FlushOutCutsTheRequestAndTheSensorResynchronises) {
+  InProcessPort& port = Open(19200);
+  Write(EchoFrame());
+  clock_.advanceTo(10.5 * kByte19200);
+  port.flushOut();
+  clock_.advanceTo(1.0);
+  EXPECT_EQ(port.bytesWaiting(), 0);
+  EXPECT_TRUE(sensor_->log().empty());
+  Write(EchoFrame());
+  clock_.advanceTo(1.0 + 2 * kFrame19200 + kEps);
+  EXPECT_EQ(port.bytesWaiting(), 36);
+}
+
+TEST_F(SimPortTest, BackToBackRequestsQueueOnTheLine) {
+  InProcessPort& port = Open(19200);
+  Write(EchoFrame());
+  Write(EchoFrame(8));
+  clock_.advanceTo(2 * kFrame19200 + kEps);
+  EXPECT_EQ(port.bytesWaiting(), 36);
+  ASSERT_EQ(sensor_->log().size(), 2u);
+  EXPECT_NEAR(sensor_->log()[1].time, 2 * kFrame19200, 1e-12);
+  clock_.advanceTo(3 * kFrame19200 + kEps);
+  EXPECT_EQ(port.bytesWaiting(), 72);
+}
+
+TEST_F(SimPortTest, DelayedReply) {
+  SensorConfig c;
+  c.faults.delay = 0.3;
+  InProcessPort& port = Open(19200, c);
+  Write(EchoFrame());
+  clock_.advanceTo(0.3 + 2 * kFrame19200 - kEps);
+  EXPECT_EQ(port.bytesWaiting(), 35);
+  clock_.advanceTo(0.3 + 2 * kFrame19200 + kEps);
+  EXPECT_EQ(port.bytesWaiting(), 36);
+}
+
+TEST_F(SimPortTest, WrongRateReachesNothingAndBringsNothingBack) {
+  InProcessPort& port = Open(9600);  // the sensor runs at 19200
+  Write(EchoFrame());
+  clock_.advanceTo(2.0);
+  EXPECT_EQ(port.bytesWaiting(), 0);
+  EXPECT_TRUE(sensor_->log().empty());
+}
+
+TEST_F(SimPortTest, BaudChangeThenReopenAtTheNewRate) {
+  InProcessPort& port = Open(19200);
+  Write(EchoFrame(190, 2));
+  clock_.advanceTo(2 * kFrame19200 + kEps);
+  ASSERT_EQ(port.bytesWaiting(), 36);
+  port.close();
+  rt::PortSettings settings;
+  settings.baud = 38400;
+  ASSERT_EQ(port.open(settings), 0);
+  const double start = clock_.now();
+  Write(EchoFrame());
+  clock_.advanceTo(start + 2 * 36 * 10.0 / 38400 + kEps);
+  EXPECT_EQ(port.bytesWaiting(), 36);
+}
+
+TEST_F(SimPortTest, ExternalTriggerFramesWakeTheClock) {
+  SensorConfig c;
+  c.triggerPeriod = 0.25;
+  InProcessPort& port = Open(19200, c);
+  clock_.idle();
+  EXPECT_NEAR(clock_.now(), 0.25, 1e-12);
+  clock_.idle();
+  EXPECT_NEAR(clock_.now(), 0.25 + kFrame19200, 1e-12);
+  std::uint8_t buf[36];
+  ASSERT_EQ(port.read(buf, 36), 36);
+  EXPECT_EQ(GetWord(buf, 1), 18);
+}
+
+TEST_F(SimPortTest, ThrownAwayPortNoLongerHoldsTheClock) {
+  Open(19200);
+  Write(EchoFrame());
+  port_.reset();
+  clock_.idle();
+  EXPECT_NEAR(clock_.now(), 1.0, 1e-12);
+}
+
+TEST(SimPortFactory, PortsWithoutSensorFailToOpen) {
+  auto sensor = std::make_shared<SensorEngine>();
+  rt::PortSettings settings;
+  auto some = MakeInProcessFactory({{2, sensor}});
+  EXPECT_EQ(some(1)->open(settings), rt::kRs232NoPortFound);
+  EXPECT_EQ(some(2)->open(settings), 0);
+  auto strict = MakeInProcessFactory({{2, sensor}}, rt::kRs232CannotOpenPort);
+  EXPECT_EQ(strict(3)->open(settings), rt::kRs232CannotOpenPort);
+  auto every = MakeInProcessFactory(sensor);
+  EXPECT_EQ(every(17)->open(settings), 0);
+}
+
+}  // namespace
+}  // namespace sim
