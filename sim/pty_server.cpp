@@ -1,0 +1,203 @@
+#include "pty_server.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "line_schedule.h"
+#include "sensor_engine.h"
+
+namespace sim {
+
+long BaudOfSpeed(unsigned speed) {
+  switch (speed) {
+    case B1200:
+      return 1200;
+    case B2400:
+      return 2400;
+    case B4800:
+      return 4800;
+    case B9600:
+      return 9600;
+    case B19200:
+      return 19200;
+    case B38400:
+      return 38400;
+    case B57600:
+      return 57600;
+    case B115200:
+      return 115200;
+    case B230400:
+      return 230400;
+    default:
+      return 0;
+  }
+}
+
+namespace {
+
+speed_t SpeedOfBaud(long baud) {
+  switch (baud) {
+    case 9600:
+      return B9600;
+    case 38400:
+      return B38400;
+    case 57600:
+      return B57600;
+    case 115200:
+      return B115200;
+    default:
+      return B19200;
+  }
+}
+
+double Seconds() {
+  using namespace std::chrono;
+  static const auto start = steady_clock::now();
+  return duration<double>(steady_clock::now() - start).count();
+}
+
+// The pair of pseudo-terminal ends and the COM<n> link to the program's end.
+class Pty {
+ public:
+  ~Pty() {
+    if (!link_.empty()) {
+      char target[256] = {};
+      const ssize_t n = readlink(link_.c_str(), target, sizeof target - 1);
+      if (n > 0 && slaveName_ == std::string(target, static_cast<std::size_t>(n)))
+        unlink(link_.c_str());
+    }
+    if (slave_ >= 0) ::close(slave_);
+    if (master_ >= 0) ::close(master_);
+  }
+
+  bool open(long baud) {
+    master_ = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return fail("posix_openpt");
+    fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
+    const char* name = ptsname(master_);
+    if (!name) return fail("ptsname");
+    slaveName_ = name;
+    // The slave end stays open here so that the line survives the program
+    // closing and reopening its port; it is never read from this side.
+    slave_ = ::open(slaveName_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (slave_ < 0) return fail("open slave");
+    termios tio{};
+    tcgetattr(slave_, &tio);
+    cfmakeraw(&tio);
+    cfsetispeed(&tio, SpeedOfBaud(baud));
+    cfsetospeed(&tio, SpeedOfBaud(baud));
+    tcsetattr(slave_, TCSANOW, &tio);
+    return true;
+  }
+
+  bool link(const std::string& path) {
+    struct stat st {};
+    if (lstat(path.c_str(), &st) == 0) {
+      if (!S_ISLNK(st.st_mode)) {
+        std::fprintf(stderr, "kavro-xb-sim: %s exists and is not a link\n", path.c_str());
+        return false;
+      }
+      unlink(path.c_str());  // a stale link from an earlier run
+    }
+    if (symlink(slaveName_.c_str(), path.c_str()) != 0) return fail("symlink");
+    link_ = path;
+    return true;
+  }
+
+  // The rate the program set on its end of the line.
+  long lineBaud() const {
+    termios tio{};
+    if (tcgetattr(slave_, &tio) != 0) return 0;
+    return BaudOfSpeed(cfgetospeed(&tio));
+  }
+
+  int master() const { return master_; }
+  const std::string& slaveName() const { return slaveName_; }
+
+ private:
+  bool fail(const char* what) {
+    std::fprintf(stderr, "kavro-xb-sim: %s: %s\n", what, std::strerror(errno));
+    return false;
+  }
+
+  int master_ = -1;
+  int slave_ = -1;
+  std::string slaveName_;
+  std::string link_;
+};
+
+void PrintRequest(const RequestRecord& r) {
+  std::printf("rx cmd=%u arg=%u data=", r.command, r.argument);
+  for (std::size_t i = 0; i < r.data.size(); ++i) std::printf(i ? ",%u" : "%u", r.data[i]);
+  std::printf(" t=%.3f\n", r.time);
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+int ServePty(const SimOptions& options, volatile std::sig_atomic_t& stop) {
+  SensorEngine sensor(options.sensor);
+  Pty pty;
+  const std::string linkPath = options.dir + "/COM" + std::to_string(options.port);
+  if (!pty.open(sensor.baud()) || !pty.link(linkPath)) return 1;
+  std::printf("ready link=%s device=%s firmware=\"%s\" baud=%ld\n", linkPath.c_str(),
+              pty.slaveName().c_str(), sensor.model().firmwareText.c_str(), sensor.baud());
+  std::fflush(stdout);
+
+  LineSchedule out;
+  Bytes backlog;
+  std::size_t printed = 0;
+  auto queue = [&](const std::vector<Transmission>& txs, long lineBaud) {
+    for (const auto& tx : txs) {
+      if (!options.anyRate && tx.baud != lineBaud) continue;  // garbage for the program
+      out.send(tx.readyAt, tx.bytes.data(), tx.bytes.size(), options.immediate ? 1e9 : tx.baud);
+    }
+  };
+
+  while (!stop) {
+    const double now = Seconds();
+    double due = out.nextArrivalAfter(now);
+    const double trigger = sensor.nextUnsolicited();
+    if (trigger >= 0 && (due < 0 || trigger < due)) due = trigger;
+    int timeoutMs = backlog.empty() ? 200 : 10;
+    if (due >= 0)
+      timeoutMs = std::clamp(static_cast<int>(std::ceil((due - now) * 1000)), 0, timeoutMs);
+    pollfd pfd{pty.master(), POLLIN, 0};
+    const int ready = poll(&pfd, 1, timeoutMs);
+    if (ready < 0 && errno != EINTR) break;
+
+    const double t = Seconds();
+    const long lineBaud = options.anyRate ? sensor.baud() : pty.lineBaud();
+    if (ready > 0 && (pfd.revents & POLLIN)) {
+      std::uint8_t buf[512];
+      const ssize_t n = ::read(pty.master(), buf, sizeof buf);
+      if (n > 0) queue(sensor.receive(buf, static_cast<std::size_t>(n), t, lineBaud), lineBaud);
+    }
+    queue(sensor.pollUnsolicited(t, options.anyRate ? sensor.baud() : lineBaud), lineBaud);
+    if (options.verbose)
+      for (; printed < sensor.log().size(); ++printed) PrintRequest(sensor.log()[printed]);
+
+    // Hand over every byte whose time has come; what the pty does not take
+    // now waits in the backlog for the next pass.
+    for (const auto& b : out.take(t)) backlog.push_back(b.value);
+    while (!backlog.empty()) {
+      const ssize_t w = ::write(pty.master(), backlog.data(), backlog.size());
+      if (w <= 0) break;
+      backlog.erase(backlog.begin(), backlog.begin() + w);
+    }
+  }
+  return 0;
+}
+
+}  // namespace sim
