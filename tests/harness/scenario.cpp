@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include "app/runtime/events.h"
 #include "app/runtime/files.h"
 #include "app/runtime/resource.h"
+#include "in_process_port.h"
 
 namespace fs = std::filesystem;
 
@@ -31,12 +33,28 @@ void ResetRunTime() {
   rt::SetEventHost(nullptr);
 }
 
+// Keeps every text the status line shows.
+class StatusWatcher : public rt::UiObserver {
+ public:
+  void panelChanged(int) override {}
+  void panelDiscarded(int) override {}
+  void controlChanged(int panel, int control) override {
+    if (control != ids::MAIN_STATUS || panel != Panels().main) return;
+    std::string text;
+    rt::GetCtrlVal(panel, control, &text);
+    history.push_back(text);
+  }
+  std::vector<std::string> history;
+};
+
 }  // namespace
 
 Scenario::Scenario() {
   ResetRunTime();
   rt::SetClock(&clock_);
   rt::SetDialogs(&dialogs_);
+  watcher_ = std::make_unique<StatusWatcher>();
+  rt::SetUiObserver(watcher_.get());
   char templ[] = "/tmp/kavro-scenario-XXXXXX";
   char* made = mkdtemp(templ);
   dir_ = made ? made : "/tmp";
@@ -51,6 +69,7 @@ Scenario::Scenario() {
 
 Scenario::~Scenario() {
   ResetRunTime();
+  rt::SetUiObserver(nullptr);
   rt::SetPortBackendFactory(nullptr);
   rt::SetDialogs(nullptr);
   rt::SetClock(nullptr);
@@ -60,6 +79,18 @@ Scenario::~Scenario() {
 
 void Scenario::setPortFactory(rt::PortBackendFactory factory) {
   rt::SetPortBackendFactory(std::move(factory));
+}
+
+std::shared_ptr<sim::SensorEngine> Scenario::attachSensor(sim::SensorConfig config) {
+  auto sensor = std::make_shared<sim::SensorEngine>(std::move(config));
+  setPortFactory(sim::MakeInProcessFactory(sensor));
+  return sensor;
+}
+
+std::vector<int> Scenario::commandsSeen(const sim::SensorEngine& sensor) {
+  std::vector<int> commands;
+  for (const sim::RequestRecord& r : sensor.log()) commands.push_back(r.command);
+  return commands;
 }
 
 void Scenario::writeProjectFile(const std::string& name, const std::string& content) {
@@ -178,6 +209,15 @@ void Scenario::run(double seconds) {
 bool Scenario::quitRequested() const { return rt::QuitRequested(); }
 
 std::string Scenario::status() const { return text(main(), ids::MAIN_STATUS); }
+
+const std::vector<std::string>& Scenario::statusHistory() const {
+  return static_cast<StatusWatcher*>(watcher_.get())->history;
+}
+
+bool Scenario::statusShown(const std::string& text) const {
+  const auto& h = statusHistory();
+  return std::find(h.begin(), h.end(), text) != h.end();
+}
 
 double Scenario::value(int panel, int control) const {
   double v = 0;

@@ -15,6 +15,8 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <vector>
 #include <string>
 
 #include "app/panels.h"
@@ -22,6 +24,7 @@
 #include "app/runtime/serial.h"
 #include "app/runtime/ui_model.h"
 #include "harness/scripted_dialogs.h"
+#include "sensor_engine.h"
 
 class Scenario {
  public:
@@ -32,6 +35,10 @@ class Scenario {
 
   // Before start-up.
   void setPortFactory(rt::PortBackendFactory factory);
+  // A virtual sensor behind every port number (on the line at its own baud rate).
+  std::shared_ptr<sim::SensorEngine> attachSensor(sim::SensorConfig config = {});
+  // Requests the sensor has received, by command, in order.
+  static std::vector<int> commandsSeen(const sim::SensorEngine& sensor);
   void writeProjectFile(const std::string& name, const std::string& content);
   void removeProjectFile(const std::string& name);
   ScriptedDialogs& dialogs() { return dialogs_; }
@@ -66,6 +73,9 @@ class Scenario {
   const PanelHandles& panels() const { return Panels(); }
   int main() const { return Panels().main; }
   std::string status() const;
+  // Every text the status line has shown since start-up, in order.
+  const std::vector<std::string>& statusHistory() const;
+  bool statusShown(const std::string& text) const;
   double value(int panel, int control) const;
   std::string text(int panel, int control) const;
   bool dimmed(int panel, int control) const;
@@ -84,6 +94,7 @@ class Scenario {
   void postOperatorClick(int panel, int control);
   rt::VirtualClock clock_;
   ScriptedDialogs dialogs_;
+  std::unique_ptr<rt::UiObserver> watcher_;
   std::string dir_;
   bool started_ = false;
 };
