@@ -2,8 +2,10 @@
 #include "app/main_panel.h"
 #include "app/program.h"
 #include "app/runtime/events.h"
+#include "params/transfer_buttons.h"
 
 void RegisterAllCallbacks() {
   rt::ClearCallbackRegistry();
   RegisterMainPanelCallbacks();
+  RegisterTransferCallbacks();
 }

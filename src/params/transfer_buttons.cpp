@@ -1,0 +1,213 @@
+#include "params/transfer_buttons.h"
+
+#include <string>
+
+#include "app/panel_ids.h"
+#include "app/panels.h"
+#include "app/runtime/clock.h"
+#include "app/runtime/constants.h"
+#include "app/runtime/dialogs.h"
+#include "app/runtime/events.h"
+#include "app/runtime/files.h"
+#include "app/runtime/ui_model.h"
+#include "display/run_state.h"
+#include "help/help_box.h"
+#include "link/connection.h"
+#include "link/frame_codec.h"
+#include "link/link_state.h"
+#include "params/parameter_file.h"
+#include "params/parameter_panels.h"
+#include "params/parameter_transfer.h"
+#include "params/transfer_state.h"
+
+namespace {
+
+constexpr double kFramePause = 0.1;   // between PARA0 and PARA1
+constexpr double kDummyPause = 0.05;  // after the wake-up frame of a get
+
+constexpr int kHelpDx = 20;
+constexpr int kSendHelpDy = 20;
+constexpr int kGetHelpDy = 40;
+constexpr const char* kSendHelp =
+    "SEND-BUTTON:\nSend parameter-frame to EEPROM- or\nRAM-memory of the KAVRO-sensor!";
+constexpr const char* kGetHelp =
+    "GET-BUTTON:\nGet parameter-frame of KAVRO sensor\nfrom EEPROM- or RAM-memory ...";
+
+struct TargetButton {
+  int control;
+  int target;
+};
+
+constexpr TargetButton kTargetButtons[] = {
+    {ids::MAIN_RAM, kTargetRam},
+    {ids::MAIN_EEPROM, kTargetEeprom},
+    {ids::MAIN_FILE, kTargetFile},
+};
+
+// File transfers own the status line; the kept status text of the line
+// exchanges is left alone.
+void ShowOnStatusLine(const char* text) {
+  rt::SetCtrlVal(Panels().main, ids::MAIN_STATUS, text);
+}
+
+// The three buttons act as one group with exactly one of them on. Clicking the
+// button that is on turns it off: the target falls back to RAM.
+int SelectTarget(int panel, int control, int event) {
+  if (event != rt::EVENT_VAL_CHANGED) return 0;
+  int on = 0;
+  rt::GetCtrlVal(panel, control, &on);
+  if (on == 0) {
+    Transfer().target = kTargetRam;
+    rt::SetCtrlVal(panel, ids::MAIN_RAM, 1);
+    return 0;
+  }
+  for (const TargetButton& b : kTargetButtons) {
+    if (b.control == control) {
+      rt::SetCtrlVal(panel, b.control, 1);
+      Transfer().target = b.target;
+    } else {
+      rt::SetCtrlVal(panel, b.control, 0);
+    }
+  }
+  return 0;
+}
+
+rt::FileSelectRequest ParameterFileDialog(const char* title, bool save) {
+  rt::FileSelectRequest r;
+  r.defaultDirectory = rt::ProjectDir();
+  r.defaultName = kParameterFileName;
+  r.filter = kParameterFileFilter;
+  r.title = title;
+  r.buttonLabel = save ? "Save" : "Load";
+  r.restrictDirectory = false;
+  r.restrictExtension = true;
+  r.allowCancel = true;
+  r.allowMakeDirectory = true;
+  r.save = save;
+  return r;
+}
+
+// The chosen path is kept for the run; a cancelled dialog leaves it as it was.
+bool ChooseParameterFile(const char* title, bool save) {
+  std::string path;
+  if (rt::FileSelectPopup(ParameterFileDialog(title, save), &path) <= 0) return false;
+  Transfer().parameterFilePath = path;
+  return true;
+}
+
+void SaveParametersToFile() {
+  if (!ChooseParameterFile("KAVRO-XB-Series Parameter File", true)) {
+    ShowOnStatusLine(kSavingToFileFailed);
+    return;
+  }
+  const std::string& path = Transfer().parameterFilePath;
+  if (rt::GetFileInfo(path, nullptr) == 1 &&
+      !rt::ConfirmPopup("ATTENTION!", "Parameter-File already exists - overwrite ?")) {
+    ShowOnStatusLine(kNotSavedToFile);
+    return;
+  }
+  WriteParameterFile(path);
+  ShowOnStatusLine(kSavedToFile);
+}
+
+void LoadParametersFromFile() {
+  if (!ChooseParameterFile("KAVRO-XB-Series-Parameter-File", false)) {
+    ShowOnStatusLine(kNotReadFromFile);
+    return;
+  }
+  const int applied = ReadParameterFile(Transfer().parameterFilePath);
+  // The file target makes no exchange with the sensor: only the panels are
+  // refreshed, from the set as it now stands (unchanged when not applied).
+  GetParameterFrame(kTargetFile, 1);
+  ShowOnStatusLine(applied ? kReadFromFile : kFileNotApplied);
+}
+
+// The panels go out as they are, without limits, for every target (also when
+// the file dialog is cancelled later). PARA1 follows even when PARA0 timed out.
+void Send() {
+  ShowOnStatusLine("Transmit...");
+  ReadParametersFromPanels();
+  const int target = Transfer().target;
+  if (target == kTargetFile) {
+    SaveParametersToFile();
+    return;
+  }
+  SendParameterFrame(target, 0);
+  rt::Delay(kFramePause);
+  SendParameterFrame(target, 1);
+  // A send during run mode shares the line with the run loop: hand it a
+  // fresh request so that it carries on.
+  if (RunMode().stopFlag == kStopRunning) Link().replyClass = kReplyClassMeasurement;
+}
+
+// Any loop watching the stop flag ends; the sensor is woken before the get.
+void PrepareGet() {
+  RunMode().stopFlag = kStopStopped;
+  if (Transfer().target == kTargetFile) return;
+  SendDummyFrame(Link().portNumber);
+  rt::Delay(kDummyPause);
+}
+
+// Run mode is not resumed after a get.
+void Get() {
+  const int target = Transfer().target;
+  if (target == kTargetFile) {
+    LoadParametersFromFile();
+    return;
+  }
+  GetParameterFrame(target, 0);
+  rt::Delay(kFramePause);
+  GetParameterFrame(target, 1);
+  rt::Delay(kFramePause);
+}
+
+}  // namespace
+
+int CC_RBTRam(int panel, int control, int event, void*, int, int) {
+  return SelectTarget(panel, control, event);
+}
+int CC_RBTEeprom(int panel, int control, int event, void*, int, int) {
+  return SelectTarget(panel, control, event);
+}
+int CC_RBTFile(int panel, int control, int event, void*, int, int) {
+  return SelectTarget(panel, control, event);
+}
+
+int CC_BTNSend(int panel, int control, int event, void*, int, int) {
+  switch (event) {
+    case rt::EVENT_COMMIT:
+      Send();
+      break;
+    case rt::EVENT_RIGHT_CLICK:
+      ToggleHelpBeside(panel, control, HelpBox::Main, kHelpDx, kSendHelpDy, kSendHelp);
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+int CC_BTNGet(int panel, int control, int event, void*, int, int) {
+  switch (event) {
+    case rt::EVENT_LEFT_CLICK:
+      PrepareGet();
+      break;
+    case rt::EVENT_COMMIT:
+      Get();
+      break;
+    case rt::EVENT_RIGHT_CLICK:
+      ToggleHelpBeside(panel, control, HelpBox::Main, kHelpDx, kGetHelpDy, kGetHelp);
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+void RegisterTransferCallbacks() {
+  rt::RegisterCtrlCallback("CC_RBTRam", CC_RBTRam);
+  rt::RegisterCtrlCallback("CC_RBTEeprom", CC_RBTEeprom);
+  rt::RegisterCtrlCallback("CC_RBTFile", CC_RBTFile);
+  rt::RegisterCtrlCallback("CC_BTNSend", CC_BTNSend);
+  rt::RegisterCtrlCallback("CC_BTNGet", CC_BTNGet);
+}
