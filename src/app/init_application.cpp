@@ -1,5 +1,6 @@
 // Start values of the program, the fixed texts and paths, the first look of the
 // data graph and the initial video tables.
+#include "app/app_settings.h"
 #include "app/panel_ids.h"
 #include "app/panels.h"
 #include "app/program.h"
@@ -18,8 +19,13 @@ void SetFixedTexts() {
   App().title = "KAVRO-XB-Scope";
 }
 
-void PreparePaths() {
+// The settings file may change the port, the baud index and the main window.
+void LoadSettingsFile() {
   App().settingsPath = rt::MakePathname(rt::ProjectDir(), kSettingsFileName);
+  LoadAppSettings(App().settingsPath);
+}
+
+void PreparePaths() {
   App().recordPath = rt::MakePathname(rt::ProjectDir(), kRecordFileName);
   rt::ResetTextBox(Panels().recorder, ids::REC_PATH, App().recordPath);
   rt::SetCtrlVal(Panels().recorder, ids::REC_DATE, rt::DateStr());
@@ -51,6 +57,7 @@ void FillInitialVideoTables() {
 void InitApplication() {
   ResetProgramState();
   SetFixedTexts();
+  LoadSettingsFile();
   PreparePaths();
   DrawInitialDataGraph();
   FillInitialVideoTables();

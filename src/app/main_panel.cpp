@@ -2,6 +2,7 @@
 // panel shown in the shared place below the toggles.
 #include "app/main_panel.h"
 
+#include "app/app_settings.h"
 #include "app/panel_ids.h"
 #include "app/panels.h"
 #include "app/runtime/clock.h"
@@ -79,9 +80,11 @@ int CC_PANEL(int panel, int event, void*, int, int) {
   return 0;
 }
 
-// Closing ends any transfer loop through the stop flag and gives it a moment
-// to finish before the event loop is told to quit.
+// Closing saves the settings file first, then ends any transfer loop through
+// the stop flag and gives it a moment to finish before the event loop is told
+// to quit.
 void CloseMainPanel() {
+  SaveAppSettings(App().settingsPath);
   RunMode().stopFlag = kStopStopped;
   rt::ProcessSystemEvents();
   rt::Delay(0.2);

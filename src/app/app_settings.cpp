@@ -1,0 +1,118 @@
+#include "app/app_settings.h"
+
+#include "app/ini_store.h"
+#include "app/panel_ids.h"
+#include "app/panels.h"
+#include "app/runtime/constants.h"
+#include "app/runtime/files.h"
+#include "app/runtime/ui_model.h"
+#include "link/hardware_info.h"
+#include "link/link_state.h"
+#include "params/parameter_display.h"
+
+namespace {
+
+constexpr const char* kConnection = "CONNECTION";
+constexpr const char* kApplication = "APPLICATION";
+constexpr const char* kHardwareInfo = "HARDWAREINFO";
+
+constexpr int kHighestPort = 255;
+constexpr int kHighestBaudIndex = 4;
+
+// An item counts only when it is there and holds an integer; otherwise the
+// caller's value stays as it was.
+bool Present(const ini::Store* store, const char* section, const char* item, long* value) {
+  return ini::Ini_GetInt(store, section, item, value) > 0;
+}
+
+void PutConnection(ini::Store* store) {
+  // The fields of the communication settings panel are saved, not the port in
+  // use: accepting new settings keeps both in step.
+  std::uint16_t port = 0, baud = 0;
+  rt::GetCtrlVal(Panels().comset, ids::COM_PORT, &port);
+  rt::GetCtrlVal(Panels().comset, ids::COM_BAUD, &baud);
+  ini::Ini_PutInt(store, kConnection, "COM Port", port);
+  ini::Ini_PutInt(store, kConnection, "BAUDRATE", baud);
+}
+
+void PutWindow(ini::Store* store) {
+  const int main = Panels().main;
+  int zoom = 0, left = 0, top = 0, width = 0, height = 0;
+  rt::GetPanelAttribute(main, rt::ATTR_WINDOW_ZOOM, &zoom);
+  rt::GetPanelAttribute(main, rt::ATTR_LEFT, &left);
+  rt::GetPanelAttribute(main, rt::ATTR_TOP, &top);
+  rt::GetPanelAttribute(main, rt::ATTR_WIDTH, &width);
+  rt::GetPanelAttribute(main, rt::ATTR_HEIGHT, &height);
+  ini::Ini_PutInt(store, kApplication, "Panel max", zoom == rt::VAL_MAXIMIZE ? 1 : 0);
+  ini::Ini_PutInt(store, kApplication, "Panel pos. x", left);
+  ini::Ini_PutInt(store, kApplication, "Panel pos. y", top);
+  // The item name keeps its trailing blank, as files of earlier versions have it.
+  ini::Ini_PutInt(store, kApplication, "Panel width ", width);
+  ini::Ini_PutInt(store, kApplication, "Panel height", height);
+}
+
+void ApplyConnection(const ini::Store* store) {
+  const int comset = Panels().comset;
+  long port = 0;
+  if (Present(store, kConnection, "COM Port", &port) && port >= 1 && port <= kHighestPort) {
+    rt::SetCtrlVal(comset, ids::COM_PORT, port);
+    Link().portNumber = static_cast<std::uint16_t>(port);
+  }
+  long baud = 0;
+  if (Present(store, kConnection, "Baudrate", &baud) && baud >= 0 && baud <= kHighestBaudIndex) {
+    rt::SetCtrlVal(comset, ids::COM_BAUD, baud);
+    Link().baudIndex = static_cast<std::uint16_t>(baud);
+  }
+}
+
+// A maximised window ignores the saved place and size; without "Panel max" the
+// window keeps the place and size of the resource file.
+void ApplyWindow(const ini::Store* store) {
+  const int main = Panels().main;
+  long maximised = 0;
+  if (!Present(store, kApplication, "Panel max", &maximised)) return;
+  if (maximised == 1) {
+    rt::SetPanelAttribute(main, rt::ATTR_WINDOW_ZOOM, rt::VAL_MAXIMIZE);
+    return;
+  }
+  long x = 0, y = 0, width = 0, height = 0;
+  if (Present(store, kApplication, "Panel pos. x", &x) &&
+      Present(store, kApplication, "Panel pos. y", &y))
+    rt::SetPanelPos(main, static_cast<int>(y), static_cast<int>(x));
+  if (Present(store, kApplication, "Panel width", &width) &&
+      Present(store, kApplication, "Panel height", &height))
+    rt::SetPanelSize(main, static_cast<int>(height), static_cast<int>(width));
+}
+
+}  // namespace
+
+std::uint16_t SavedHardwareType(std::uint16_t hardwareType) {
+  return hardwareType > 3 ? 0 : hardwareType;
+}
+
+void SaveAppSettings(const std::string& path) {
+  ini::StorePtr store(ini::Ini_New(0));
+  if (!store) return;
+  PutConnection(store.get());
+  PutWindow(store.get());
+  ini::Ini_PutInt(store.get(), kHardwareInfo, "Hardware-Type",
+                  SavedHardwareType(Hardware().hardwareType));
+  ini::Ini_WriteToFile(store.get(), path);
+  rt::SetFileAttrs(path, -1, -1, 1, -1);
+}
+
+void LoadAppSettings(const std::string& path) {
+  const int comset = Panels().comset;
+  if (rt::GetFileInfo(path, nullptr) < 0) rt::SetCtrlVal(comset, ids::COM_PORT, 1);
+  ini::StorePtr store(ini::Ini_New(0));
+  if (!store || ini::Ini_ReadFromFile(store.get(), path) < 0) {
+    rt::SetCtrlVal(comset, ids::COM_PORT, 1);
+    return;
+  }
+  ApplyConnection(store.get());
+  ApplyWindow(store.get());
+  store.reset();
+  // Among the rest this puts PARA1's RS-232-Baudrate into the baud-rate ring;
+  // the link keeps the baud index read above.
+  ShowParameters();
+}
