@@ -116,10 +116,17 @@ void Scenario::shutDown() {
   started_ = false;
 }
 
-void Scenario::postOperatorClick(int panel, int control) {
+// The mouse press raises the left click; the release (a moment later) changes
+// the value and commits.
+void Scenario::postPress(int panel, int control) {
   rt::Control* c = rt::FindControl(panel, control);
   if (!c || c->dimmed || !c->visible) return;  // the operator cannot reach it
   rt::PostCtrlEvent(panel, control, rt::EVENT_LEFT_CLICK);
+}
+
+void Scenario::postRelease(int panel, int control) {
+  rt::Control* c = rt::FindControl(panel, control);
+  if (!c || c->dimmed || !c->visible) return;
   switch (c->kind) {
     case rt::ControlKind::ToggleButton:
     case rt::ControlKind::CheckBox:
@@ -138,10 +145,15 @@ void Scenario::postOperatorClick(int panel, int control) {
   rt::PostCtrlEvent(panel, control, rt::EVENT_COMMIT);
 }
 
-void Scenario::postClick(int panel, int control) { postOperatorClick(panel, control); }
+void Scenario::postClick(int panel, int control) {
+  postPress(panel, control);
+  clock_.at(clock_.time() + kReleaseDelay, [this, panel, control] { postRelease(panel, control); });
+}
 
 void Scenario::click(int panel, int control) {
-  postOperatorClick(panel, control);
+  postPress(panel, control);
+  dispatch();
+  postRelease(panel, control);
   dispatch();
 }
 

@@ -49,7 +49,8 @@ class Scenario {
   // What the program does after its event loop ends (close port, discard panels).
   void shutDown();
 
-  // Operator actions, dispatched at once.
+  // Operator actions, dispatched at once: a click is a press (left click,
+  // dispatched) followed by a release (value change and commit, dispatched).
   void click(int panel, int control);
   void rightClick(int panel, int control);
   void enterValue(int panel, int control, double value);
@@ -57,7 +58,9 @@ class Scenario {
   void closeMainWindow();
   void rightDoubleClickPanel(int panel);
   void resizePanel(int panel, int height, int width);
-  // The same, only queued (for use inside at()).
+  // The same, only queued (for use inside at()); the button is released
+  // kReleaseDelay after the press.
+  static constexpr double kReleaseDelay = 0.05;
   void postClick(int panel, int control);
   void postEnterValue(int panel, int control, double value);
 
@@ -91,7 +94,8 @@ class Scenario {
   std::string readProjectFile(const std::string& name) const;
 
  private:
-  void postOperatorClick(int panel, int control);
+  void postPress(int panel, int control);
+  void postRelease(int panel, int control);
   rt::VirtualClock clock_;
   ScriptedDialogs dialogs_;
   std::unique_ptr<rt::UiObserver> watcher_;

@@ -1,5 +1,6 @@
 #include "app/runtime/events.h"
 
+#include <csignal>
 #include <deque>
 #include <map>
 
@@ -62,7 +63,31 @@ int DispatchQueued() {
   return done;
 }
 
+volatile std::sig_atomic_t g_terminationSignal = 0;
+
+void OnTerminationSignal(int) { g_terminationSignal = 1; }
+
+// The request waits until a top-level panel is shown (a signal during start-up
+// closes the program once its window is up).
+void PostCloseIfSignalled() {
+  if (!g_terminationSignal) return;
+  for (int h : PanelHandles()) {
+    const Panel* p = FindPanel(h);
+    if (p && p->parent == 0 && p->visible) {
+      PostPanelEvent(h, EVENT_CLOSE);
+      g_terminationSignal = 0;
+    }
+  }
+}
+
 }  // namespace
+
+void CloseOnTerminationSignals() {
+  struct sigaction sa {};
+  sa.sa_handler = OnTerminationSignal;
+  sigemptyset(&sa.sa_mask);
+  for (int sig : {SIGTERM, SIGINT, SIGHUP}) sigaction(sig, &sa, nullptr);
+}
 
 void RegisterCtrlCallback(const std::string& name, CtrlCallback fn) { E().ctrlCallbacks[name] = fn; }
 void RegisterPanelCallback(const std::string& name, PanelCallback fn) {
@@ -91,6 +116,7 @@ bool EventsPending() { return !E().queue.empty(); }
 
 int ProcessSystemEvents() {
   if (E().host) E().host->pump(E().queue.empty() ? 0.001 : 0.0);
+  PostCloseIfSignalled();
   int done = DispatchSerialEvents();
   done += DispatchQueued();
   if (done == 0) CurrentClock().idle();

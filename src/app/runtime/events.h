@@ -40,6 +40,10 @@ class EventHost {
 };
 void SetEventHost(EventHost* host);
 
+// SIGTERM, SIGINT and SIGHUP then close the program as the operator would:
+// the next event processing raises EVENT_CLOSE on every shown top-level panel.
+void CloseOnTerminationSignals();
+
 // Drops queued events and the quit request (tests start clean).
 void ResetEvents();
 

@@ -1,0 +1,99 @@
+#include "e2e/e2e_support.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+  char templ[] = "/tmp/kavro-e2e-XXXXXX";
+  char* made = mkdtemp(templ);
+  path_ = made ? made : "/tmp";
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  if (path_.rfind("/tmp/kavro-e2e-", 0) == 0) fs::remove_all(path_, ec);
+}
+
+Child::Child(const std::vector<std::string>& argv, const std::string& logFile,
+             const std::vector<std::string>& extraEnv) {
+  pid_ = fork();
+  if (pid_ == 0) {
+    int fd = open(logFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd >= 0) {
+      dup2(fd, 1);
+      dup2(fd, 2);
+    }
+    for (const std::string& e : extraEnv) putenv(const_cast<char*>(e.c_str()));
+    std::vector<char*> args;
+    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    execv(args[0], args.data());
+    _exit(127);
+  }
+}
+
+Child::~Child() {
+  if (pid_ > 0 && running()) {
+    kill(pid_, SIGKILL);
+    wait(5);
+  }
+}
+
+bool Child::running() {
+  if (done_ || pid_ <= 0) return false;
+  pid_t r = waitpid(pid_, &status_, WNOHANG);
+  if (r == pid_) done_ = true;
+  return !done_;
+}
+
+void Child::signal(int sig) {
+  if (running()) kill(pid_, sig);
+}
+
+int Child::wait(double seconds) {
+  if (!WaitFor(seconds, [this] { return !running(); })) return -1000;
+  if (WIFEXITED(status_)) return WEXITSTATUS(status_);
+  return -WTERMSIG(status_);
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+void CopyFile(const std::string& from, const std::string& to) {
+  fs::copy_file(from, to, fs::copy_options::overwrite_existing);
+}
+
+bool WaitFor(double seconds, const std::function<bool()>& check) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  for (;;) {
+    if (check()) return true;
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
+std::vector<int> CommandsInSimLog(const std::string& log) {
+  std::vector<int> commands;
+  std::istringstream in(log);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.rfind("rx cmd=", 0) != 0) continue;
+    commands.push_back(std::atoi(line.c_str() + 7));
+  }
+  return commands;
+}

@@ -1,0 +1,46 @@
+// Running the real program and the virtual sensor program as child processes.
+#pragma once
+
+#include <sys/types.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// A scratch directory, removed with everything in it at the end.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+// A child process with its standard output and error going to a file.
+class Child {
+ public:
+  Child(const std::vector<std::string>& argv, const std::string& logFile,
+        const std::vector<std::string>& extraEnv = {});
+  ~Child();
+  pid_t pid() const { return pid_; }
+  bool running();
+  void signal(int sig);
+  // Waits up to seconds for the end; the exit code, or -1000 when still running.
+  int wait(double seconds);
+
+ private:
+  pid_t pid_ = -1;
+  int status_ = 0;
+  bool done_ = false;
+};
+
+std::string ReadFile(const std::string& path);
+void CopyFile(const std::string& from, const std::string& to);
+// Waits up to seconds for check() to hold, sleeping briefly between tries.
+bool WaitFor(double seconds, const std::function<bool()>& check);
+
+// The commands of the "rx cmd=..." lines the virtual sensor printed.
+std::vector<int> CommandsInSimLog(const std::string& log);
