@@ -19,6 +19,11 @@ SensorEngine::SensorEngine(SensorConfig config)
                    StartPara0()[para0::kPower], 0, quiet);
   memory_.curveRam = ThresholdCurve(free, StartPara1()[para1::kVideoThdAuto]);
   memory_.curveEeprom = memory_.curveRam;
+  for (const SensorConfig::ParaWord& w : config_.powerUpWords) {
+    if (w.word < 0 || w.word > 14) continue;
+    memory_.ram[w.frame & 1][w.word] = w.value;
+    memory_.eeprom[w.frame & 1][w.word] = w.value;
+  }
   resetMaxMin();
   if (config_.triggerPeriod > 0) nextTrigger_ = config_.triggerPeriod;
 }

@@ -31,6 +31,14 @@ struct SensorConfig {
   // sample (type 18) every period seconds on its own, starting at one period.
   double triggerPeriod = 0;
   bool triggerOnlyInRecorderMode = false;  // only while RAM PARA1 RS-232-Mode is 1
+  // Parameter words the sensor holds at power-up instead of the start values,
+  // in RAM and EEPROM alike.
+  struct ParaWord {
+    int frame;  // 0 = PARA0, 1 = PARA1
+    int word;
+    std::uint16_t value;
+  };
+  std::vector<ParaWord> powerUpWords;
 };
 
 // Bytes the sensor puts on the line: they start to leave at readyAt (or when

@@ -57,6 +57,18 @@ SensorModel BuildModel(const ModelChoice& c, std::string& error) {
 
 }  // namespace
 
+// "WORD=VALUE": a parameter word the sensor holds at power-up.
+static bool ParseParaWord(const std::string& v, int frame, SensorConfig& sensor) {
+  const auto eq = v.find('=');
+  long word, value;
+  if (eq == std::string::npos || !ToLong(v.substr(0, eq), word) ||
+      !ToLong(v.substr(eq + 1), value) || word < 0 || word > 14 || value < 0 || value > 65535)
+    return false;
+  sensor.powerUpWords.push_back(
+      {frame, static_cast<int>(word), static_cast<std::uint16_t>(value)});
+  return true;
+}
+
 SimOptions ParseSimOptions(const std::vector<std::string>& args) {
   SimOptions o;
   ModelChoice model;
@@ -122,6 +134,8 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
          f.muteCommands.insert(static_cast<int>(n));
          return true;
        }},
+      {"--para0", [&](const std::string& v) { return ParseParaWord(v, 0, o.sensor); }},
+      {"--para1", [&](const std::string& v) { return ParseParaWord(v, 1, o.sensor); }},
       {"--fault-command", integer(f.faultCommand)},
       {"--drop", integer(f.dropNth)},
       {"--delay", real(f.delay)},
@@ -221,6 +235,8 @@ Which sensor:
   --baud-index N          line rate at power-up: 0..4 = 9600, 19200, 38400, 57600, 115200
                           (default 1)
   --seed N                seed of the object's jitter and the video noise (default 1)
+  --para0 W=V             PARA0 word W (0..14) holds V at power-up (RAM and EEPROM; repeatable)
+  --para1 W=V             the same for PARA1
 
 The object in the beam (fractions of the subpixel range):
   --object-center F       centre of the object (default 0.5)
