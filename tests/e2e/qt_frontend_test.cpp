@@ -1,0 +1,568 @@
+// The Qt front end: its rules on their own, then real widgets on Qt's offscreen
+// platform, driven with mouse and key events as the operator drives them, and
+// checked against the model and the events the program receives.
+//
+// The file needs the Qt front end library (kavro_qt) linked into its test
+// program; without Qt on the include path it compiles to nothing.
+#if __has_include(<QApplication>)
+
+#include <gtest/gtest.h>
+#include <qcustomplot.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <utility>
+#include <vector>
+
+#include "app/qt/control_rules.h"
+#include "app/qt/file_filter.h"
+#include "app/qt/front_end.h"
+#include "app/qt/plot_ranges.h"
+#include "app/runtime/constants.h"
+#include "app/runtime/dialogs.h"
+#include "app/runtime/events.h"
+#include "app/runtime/resource.h"
+#include "app/runtime/ui_model.h"
+
+namespace {
+
+using qtfront::MouseButton;
+
+// ---------------------------------------------------------------- rules
+
+rt::Control Kind(rt::ControlKind kind, double value) {
+  rt::Control c;
+  c.kind = kind;
+  c.num = value;
+  return c;
+}
+
+TEST(FrontEndRules, RingItemsAndTwoStateControls) {
+  std::vector<rt::RingItem> items = {{"A", 10}, {"B", 20}, {"B again", 20}};
+  EXPECT_EQ(qtfront::RingIndexOf(items, 20), 1);
+  EXPECT_EQ(qtfront::RingIndexOf(items, 15), -1);
+
+  rt::Control toggle = Kind(rt::ControlKind::ToggleButton, 0);
+  EXPECT_EQ(qtfront::ClickedValue(toggle), 1);
+  toggle.num = 1;
+  EXPECT_EQ(qtfront::ClickedValue(toggle), 0);
+
+  // The memory switch of the threshold uses 1 (RAM) and 2 (EEPROM).
+  rt::Control memory = Kind(rt::ControlKind::BinarySwitch, 1);
+  memory.offValue = 1;
+  memory.onValue = 2;
+  EXPECT_FALSE(qtfront::IsOn(memory));
+  EXPECT_EQ(qtfront::ClickedValue(memory), 2);
+  memory.num = 2;
+  EXPECT_TRUE(qtfront::IsOn(memory));
+  EXPECT_EQ(qtfront::ClickedValue(memory), 1);
+}
+
+TEST(FrontEndRules, EntriesAreCoercedToRangeAndType) {
+  rt::Control port = Kind(rt::ControlKind::Numeric, 1);
+  port.minValue = 1;
+  port.maxValue = 255;
+  EXPECT_EQ(qtfront::CoercedEntry(port, 300), 255);
+  EXPECT_EQ(qtfront::CoercedEntry(port, 0), 1);
+  EXPECT_EQ(qtfront::CoercedEntry(port, 7.6), 8);
+  EXPECT_EQ(qtfront::DisplayDecimals(port), 0);
+
+  rt::Control interval = Kind(rt::ControlKind::Numeric, 1);
+  interval.integerData = false;
+  interval.precision = 1;
+  interval.minValue = 0.1;
+  interval.maxValue = 3600;
+  EXPECT_DOUBLE_EQ(qtfront::CoercedEntry(interval, 0.25), 0.25);
+  EXPECT_DOUBLE_EQ(qtfront::CoercedEntry(interval, 0.0), 0.1);
+  EXPECT_EQ(qtfront::DisplayDecimals(interval), 1);
+  EXPECT_EQ(qtfront::SliderScale(interval), 10);
+
+  // Slider positions must fit an int even for wide double ranges.
+  rt::Control wide = interval;
+  wide.precision = 4;
+  wide.maxValue = 4194303.999;
+  EXPECT_LT(wide.maxValue * qtfront::SliderScale(wide), 2147483647.0);
+}
+
+TEST(FrontEndRules, MousePressesRaiseClickBeforeDoubleClick) {
+  using V = std::vector<int>;
+  EXPECT_EQ(qtfront::PressEvents(MouseButton::Left, false), V{rt::EVENT_LEFT_CLICK});
+  EXPECT_EQ(qtfront::PressEvents(MouseButton::Left, true),
+            (V{rt::EVENT_LEFT_CLICK, rt::EVENT_LEFT_DOUBLE_CLICK}));
+  EXPECT_EQ(qtfront::PressEvents(MouseButton::Right, false), V{rt::EVENT_RIGHT_CLICK});
+  EXPECT_EQ(qtfront::PressEvents(MouseButton::Right, true),
+            (V{rt::EVENT_RIGHT_CLICK, rt::EVENT_RIGHT_DOUBLE_CLICK}));
+  EXPECT_TRUE(qtfront::PressEvents(MouseButton::Other, false).empty());
+}
+
+TEST(FrontEndRules, AxisRanges) {
+  rt::Axis manual{rt::VAL_MANUAL, 4096, 1};
+  qtfront::Range r = qtfront::AxisRange(manual, {});
+  EXPECT_EQ(r.lo, 1);
+  EXPECT_EQ(r.hi, 4096);
+
+  rt::Axis flat{rt::VAL_MANUAL, 5, 5};
+  r = qtfront::AxisRange(flat, {});
+  EXPECT_LT(r.lo, 5);
+  EXPECT_GT(r.hi, 5);
+
+  rt::GraphData g;
+  rt::Plot band;
+  band.kind = rt::Plot::Kind::Rectangle;
+  band.x1 = 612;
+  band.x2 = 412;
+  band.y1 = 0;
+  band.y2 = 0.25;
+  rt::Plot line;
+  line.xs = {0, 100, std::nan("")};
+  line.ys = {-3, 8, 1e9};
+  g.plots = {band, line};
+  rt::Axis automatic{rt::VAL_AUTOSCALE, 0, 1};
+  r = qtfront::AxisRange(automatic, qtfront::GraphXSpan(g));
+  EXPECT_EQ(r.lo, 0);
+  EXPECT_EQ(r.hi, 612);
+  r = qtfront::AxisRange(automatic, qtfront::GraphYSpan(g));
+  EXPECT_EQ(r.lo, -3);
+  EXPECT_EQ(r.hi, 1e9);
+  r = qtfront::AxisRange(automatic, qtfront::GraphXSpan(rt::GraphData{}));
+  EXPECT_EQ(r.lo, 0);
+  EXPECT_EQ(r.hi, 1);
+}
+
+TEST(FrontEndRules, StripChartShowsNewestScreenAtTheRight) {
+  EXPECT_EQ(qtfront::FirstShownPoint(102, 101), 1u);
+  EXPECT_EQ(qtfront::FirstShownPoint(40, 101), 0u);
+  // 40 points on a 101-point screen end at the right edge.
+  EXPECT_EQ(qtfront::StripPointX(39, 40, 101), 100);
+  EXPECT_EQ(qtfront::StripPointX(0, 40, 101), 61);
+
+  rt::StripChartData s;
+  s.pointsPerScreen = 2;
+  s.points = {{900, 5, 6}, {7, 8}};
+  qtfront::DataSpan span = qtfront::StripYSpan(s);
+  EXPECT_EQ(span.lo, 5);  // 900 has scrolled out
+  EXPECT_EQ(span.hi, 8);
+}
+
+TEST(FrontEndRules, FileDialogTerms) {
+  EXPECT_EQ(qtfront::DialogFilter("*.ini", true), "*.ini (*.ini)");
+  EXPECT_EQ(qtfront::DialogFilter("*.dat; *.txt", false),
+            "*.dat (*.dat);;*.txt (*.txt);;All files (*)");
+  EXPECT_EQ(qtfront::DialogFilter("", true), "All files (*)");
+
+  EXPECT_EQ(qtfront::DialogStartPath("/opt/scope", "KAVRO-PARA.ini"), "/opt/scope/KAVRO-PARA.ini");
+  EXPECT_EQ(qtfront::DialogStartPath("/opt/scope/", "RECORD.DAT"), "/opt/scope/RECORD.DAT");
+  EXPECT_EQ(qtfront::DialogStartPath("/opt/scope", "*.ini"), "/opt/scope");
+
+  EXPECT_EQ(qtfront::WithRequiredExtension("/d/run1", "*.dat", true), "/d/run1.dat");
+  EXPECT_EQ(qtfront::WithRequiredExtension("/d.x/run1.txt", "*.dat", true), "/d.x/run1.txt");
+  EXPECT_EQ(qtfront::WithRequiredExtension("/d/run1", "*.dat", false), "/d/run1");
+  EXPECT_EQ(qtfront::WithRequiredExtension("/d.x/run1", "*.*", true), "/d.x/run1");
+
+  EXPECT_EQ(qtfront::FileSelectResult("", true, false), rt::VAL_NO_FILE_SELECTED);
+  EXPECT_EQ(qtfront::FileSelectResult("/a.ini", true, false), rt::VAL_NEW_FILE_SELECTED);
+  EXPECT_EQ(qtfront::FileSelectResult("/a.ini", true, true), rt::VAL_EXISTING_FILE_SELECTED);
+  EXPECT_EQ(qtfront::FileSelectResult("/a.ini", false, true), rt::VAL_EXISTING_FILE_SELECTED);
+}
+
+// ---------------------------------------------------------------- widgets
+
+class QtEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "qt_frontend_test";
+    static char* argv[] = {name, nullptr};
+    ASSERT_TRUE(qtfront::Initialise(argc, argv));
+  }
+  void TearDown() override { qtfront::Shutdown(); }
+};
+::testing::Environment* const kQtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+constexpr const char* kResource = R"({"panels": [
+ {"resource": 1, "title": "Front end test", "top": 50, "left": 60, "width": 420, "height": 320,
+  "callback": "RecordPanel", "controls": [
+  {"id": 1, "name": "GO", "kind": "command", "label": "GO", "top": 10, "left": 10, "width": 60, "height": 24, "callback": "Record"},
+  {"id": 2, "name": "LATCH", "kind": "toggle", "label": "LATCH", "top": 10, "left": 80, "width": 60, "height": 24, "callback": "Record"},
+  {"id": 3, "name": "LIMIT", "kind": "numeric", "label": "LIMIT", "top": 60, "left": 10, "width": 80, "height": 22, "min": 0, "max": 100, "value": 5, "callback": "Record"},
+  {"id": 4, "name": "PICK", "kind": "ring", "label": "PICK", "top": 60, "left": 100, "width": 80, "height": 22, "value": 20, "callback": "Record",
+   "items": [{"label": "A", "value": 10}, {"label": "B", "value": 20}, {"label": "C", "value": 30}]},
+  {"id": 5, "name": "HELP", "kind": "textbox", "top": 100, "left": 10, "width": 200, "height": 60, "lines": ["one", "two"], "callback": "Record", "visible": false},
+  {"id": 6, "name": "CURVE", "kind": "graph", "top": 170, "left": 10, "width": 200, "height": 120, "xAxis": {"min": 0, "max": 10, "mode": "manual"}},
+  {"id": 7, "name": "ROLL", "kind": "strip-chart", "top": 170, "left": 220, "width": 190, "height": 120, "traces": 2, "pointsPerScreen": 5},
+  {"id": 8, "name": "MEMORY", "kind": "binary-switch", "top": 10, "left": 150, "width": 100, "height": 22, "offText": "RAM", "onText": "EEPROM", "offValue": 1, "onValue": 2, "value": 1, "callback": "Record"},
+  {"id": 9, "name": "READOUT", "kind": "numeric", "top": 60, "left": 200, "width": 80, "height": 22, "dataType": "double", "precision": 2, "min": 0, "max": 10},
+  {"id": 10, "name": "NOTE", "kind": "text-message", "top": 40, "left": 300, "width": 100, "height": 20, "text": "note", "callback": "Record"}
+ ]},
+ {"resource": 2, "title": "child", "top": 95, "left": 5, "width": 250, "height": 70, "controls": []}
+]})";
+
+std::vector<std::pair<int, int>> g_events;  // (control, event); control 0 for the panel
+
+int Record(int, int control, int event, void*, int, int) {
+  g_events.push_back({control, event});
+  return 0;
+}
+int RecordPanel(int, int event, void*, int, int) {
+  g_events.push_back({0, event});
+  return 0;
+}
+
+class FrontEndWindows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    rt::ResetUiModel();
+    rt::ResetEvents();
+    rt::ClearCallbackRegistry();
+    rt::ClearResourceFiles();
+    rt::RegisterCtrlCallback("Record", Record);
+    rt::RegisterPanelCallback("RecordPanel", RecordPanel);
+    path_ = (std::filesystem::temp_directory_path() / "qt_frontend_test.uir").string();
+    std::ofstream(path_) << kResource;
+    panel_ = rt::LoadPanel(0, path_, 1);
+    child_ = rt::LoadPanel(panel_, path_, 2);
+    ASSERT_GT(panel_, 0);
+    ASSERT_GT(child_, 0);
+    rt::DisplayPanel(panel_);
+    events();
+  }
+  void TearDown() override {
+    rt::ResetUiModel();
+    std::filesystem::remove(path_);
+  }
+
+  // One turn of the program's event loop; returns what the callbacks saw.
+  std::vector<std::pair<int, int>> events() {
+    g_events.clear();
+    rt::ProcessSystemEvents();
+    return g_events;
+  }
+  QWidget* window() const {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == QString("panel%1").arg(panel_)) return w;
+    return nullptr;
+  }
+  template <typename W = QWidget>
+  W* widget(const char* name) const {
+    return window() ? window()->findChild<W*>(name) : nullptr;
+  }
+  static void mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, QPoint at = {}) {
+    if (at.isNull()) at = w->rect().center();
+    QMouseEvent e(type, at, w->mapToGlobal(at), button,
+                  type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+  }
+  static void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton) {
+    mouse(w, QEvent::MouseButtonPress, button);
+    mouse(w, QEvent::MouseButtonRelease, button);
+  }
+  static void key(QWidget* w, int k, const QString& text = {}) {
+    QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, k, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(w, &release);
+  }
+  rt::Control& model(int control) const { return *rt::FindControl(panel_, control); }
+
+  using Events = std::vector<std::pair<int, int>>;
+  std::string path_;
+  int panel_ = 0, child_ = 0;
+};
+
+TEST_F(FrontEndWindows, PanelsBecomeWindowsAndChildAreas) {
+  QWidget* w = window();
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->windowTitle(), "Front end test");
+  EXPECT_EQ(w->geometry(), QRect(60, 50, 420, 320));
+  EXPECT_TRUE(w->isVisible());
+  QWidget* child = w->findChild<QWidget*>(QString("panel%1").arg(child_));
+  ASSERT_NE(child, nullptr);
+  EXPECT_TRUE(child->isHidden());  // loaded, not displayed yet
+
+  rt::DisplayPanel(child_);
+  rt::SetPanelPos(child_, 100, 8);
+  events();
+  EXPECT_TRUE(child->isVisible());
+  EXPECT_EQ(child->geometry(), QRect(8, 100, 250, 70));
+
+  // A shown help box lies over the child panel, so its text can be read.
+  rt::SetCtrlAttribute(panel_, 5, rt::ATTR_VISIBLE, 1);
+  events();
+  QWidget* top = w->childAt(QPoint(50, 130));
+  ASSERT_NE(top, nullptr);
+  EXPECT_TRUE(top == widget("HELP") || widget("HELP")->isAncestorOf(top));
+
+  rt::DiscardPanel(child_);
+  events();
+  EXPECT_EQ(w->findChild<QWidget*>(QString("panel%1").arg(child_)), nullptr);
+}
+
+TEST_F(FrontEndWindows, ModelChangesReachTheWidgets) {
+  rt::SetCtrlVal(panel_, 9, 3.14159);
+  rt::SetCtrlAttribute(panel_, 1, rt::ATTR_DIMMED, 1);
+  rt::SetCtrlAttribute(panel_, 1, rt::ATTR_LABEL_TEXT, "STOP");
+  rt::SetCtrlAttribute(panel_, 2, rt::ATTR_LEFT, 300);
+  rt::SetCtrlVal(panel_, 4, 30);
+  rt::ResetTextBox(panel_, 5, "first\nsecond");
+  int banner = rt::NewCtrl(panel_, rt::ControlKind::TextMessage, "", 290, 250);
+  rt::SetCtrlAttribute(panel_, banner, rt::ATTR_TEXT_POINT_SIZE, 18);
+  rt::SetCtrlVal(panel_, banner, "KAVRO-XB-Scope");
+  events();
+
+  EXPECT_EQ(widget<QDoubleSpinBox>("READOUT")->text(), "3.14");
+  EXPECT_FALSE(widget("GO")->isEnabled());
+  EXPECT_EQ(widget<QPushButton>("GO")->text(), "STOP");
+  EXPECT_EQ(widget("LATCH")->x(), 300);
+  EXPECT_EQ(widget<QComboBox>("PICK")->currentText(), "C");
+  EXPECT_EQ(widget<QPlainTextEdit>("HELP")->toPlainText(), "first\nsecond");
+  auto* text = widget<QLabel>(QString("control%1").arg(banner).toUtf8().constData());
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->text(), "KAVRO-XB-Scope");
+  EXPECT_TRUE(text->isVisible());
+  EXPECT_GE(text->width(), text->sizeHint().width());  // whole text shown
+}
+
+TEST_F(FrontEndWindows, GraphWithoutAutomaticRedrawWaitsForRefresh) {
+  auto* plot = widget<QCustomPlot>("CURVE");
+  ASSERT_NE(plot, nullptr);
+  double xs[] = {1, 2, 3}, ys[] = {5, 7, 6};
+  rt::SetCtrlAttribute(panel_, 6, rt::ATTR_REFRESH_GRAPH, 0);
+  rt::PlotXY(panel_, 6, xs, ys, 3, rt::VAL_RED);
+  events();
+  EXPECT_TRUE(plot->graphCount() == 0 || plot->graph(0)->data()->isEmpty());
+
+  rt::RefreshGraph(panel_, 6);
+  events();
+  ASSERT_GE(plot->graphCount(), 1);
+  EXPECT_EQ(plot->graph(0)->data()->size(), 3);
+  EXPECT_EQ(plot->graph(0)->pen().color(), QColor(Qt::red));
+  EXPECT_EQ(plot->xAxis->range().lower, 0);  // manual
+  EXPECT_EQ(plot->xAxis->range().upper, 10);
+  EXPECT_EQ(plot->yAxis->range().lower, 5);  // scaled to the data
+  EXPECT_EQ(plot->yAxis->range().upper, 7);
+
+  // With automatic redraw a deletion shows at once, and a band is a filled box.
+  rt::SetCtrlAttribute(panel_, 6, rt::ATTR_REFRESH_GRAPH, 1);
+  rt::DeleteGraphPlot(panel_, 6, rt::VAL_ALL_PLOTS, rt::VAL_IMMEDIATE_DRAW);
+  rt::PlotRectangle(panel_, 6, 2, 0, 4, 0.25, rt::VAL_GREEN, rt::VAL_GREEN);
+  rt::SetGraphCursor(panel_, 6, 1, 3, 0.75);
+  events();
+  EXPECT_TRUE(plot->graph(0)->data()->isEmpty());
+  int boxes = 0, cursorLines = 0;
+  for (int i = 0; i < plot->itemCount(); ++i) {
+    auto* rect = qobject_cast<QCPItemRect*>(plot->item(i));
+    if (rect && rect->visible()) {
+      ++boxes;
+      EXPECT_EQ(rect->brush().color(), QColor(Qt::green));
+      EXPECT_EQ(rect->topLeft->coords(), QPointF(2, 0.25));
+    }
+    auto* line = qobject_cast<QCPItemStraightLine*>(plot->item(i));
+    if (line && line->visible()) {
+      ++cursorLines;
+      EXPECT_EQ(line->point1->coords().x(), 3);
+    }
+  }
+  EXPECT_EQ(boxes, 1);
+  EXPECT_EQ(cursorLines, 1);  // the two cursors never placed are not drawn
+}
+
+TEST_F(FrontEndWindows, StripChartShowsTheNewestScreen) {
+  rt::SetTraceAttribute(panel_, 7, 2, rt::ATTR_TRACE_COLOR, rt::VAL_DK_GREEN);
+  std::vector<double> data;
+  for (int i = 0; i < 8; ++i) data.insert(data.end(), {double(i), double(100 + i)});
+  rt::PlotStripChart(panel_, 7, data.data(), static_cast<int>(data.size()));
+  events();
+  auto* plot = widget<QCustomPlot>("ROLL");
+  ASSERT_NE(plot, nullptr);
+  ASSERT_EQ(plot->graphCount(), 2);
+  auto trace2 = plot->graph(1)->data();
+  ASSERT_EQ(trace2->size(), 5);
+  EXPECT_EQ(trace2->at(4)->key, 4);  // newest at the right edge
+  EXPECT_EQ(trace2->at(4)->value, 107);
+  EXPECT_EQ(trace2->at(0)->value, 103);
+  EXPECT_EQ(plot->graph(1)->pen().color(), QColor(0, 128, 0));
+}
+
+TEST_F(FrontEndWindows, ButtonsRaiseClickThenCommit) {
+  click(widget("GO"));
+  EXPECT_EQ(events(), (Events{{1, rt::EVENT_LEFT_CLICK}, {1, rt::EVENT_COMMIT}}));
+
+  // Space on the focused button: the key press first, then the commit.
+  key(widget("GO"), Qt::Key_Space, " ");
+  EXPECT_EQ(events(), (Events{{1, rt::EVENT_KEYPRESS}, {1, rt::EVENT_COMMIT}}));
+
+  rt::SetCtrlAttribute(panel_, 1, rt::ATTR_DIMMED, 1);
+  events();
+  click(widget("GO"));
+  EXPECT_TRUE(events().empty());
+}
+
+TEST_F(FrontEndWindows, TwoStateControlsChangeValueBeforeTheirEvents) {
+  click(widget("LATCH"));
+  EXPECT_EQ(model(2).num, 1);
+  EXPECT_EQ(events(),
+            (Events{{2, rt::EVENT_LEFT_CLICK}, {2, rt::EVENT_VAL_CHANGED}, {2, rt::EVENT_COMMIT}}));
+  EXPECT_TRUE(widget<QAbstractButton>("LATCH")->isChecked());
+  click(widget("LATCH"));
+  EXPECT_EQ(model(2).num, 0);
+  events();
+
+  click(widget("MEMORY"));
+  EXPECT_EQ(model(8).num, 2);
+  EXPECT_EQ(events(),
+            (Events{{8, rt::EVENT_LEFT_CLICK}, {8, rt::EVENT_VAL_CHANGED}, {8, rt::EVENT_COMMIT}}));
+}
+
+TEST_F(FrontEndWindows, NumericFieldCountsOnEnter) {
+  auto* box = widget<QDoubleSpinBox>("LIMIT");
+  box->setFocus();
+  key(box, Qt::Key_A, {});  // no effect on a number field
+  box->selectAll();
+  key(box, Qt::Key_4, "4");
+  key(box, Qt::Key_2, "2");
+  EXPECT_EQ(model(3).num, 5);  // not yet entered
+  EXPECT_TRUE(events().empty());
+  key(box, Qt::Key_Return);
+  EXPECT_EQ(model(3).num, 42);
+  EXPECT_EQ(events(), (Events{{3, rt::EVENT_VAL_CHANGED}, {3, rt::EVENT_COMMIT}}));
+
+  // The program corrects the value in its callback; the field follows.
+  rt::SetCtrlVal(panel_, 3, 40);
+  events();
+  EXPECT_EQ(box->value(), 40);
+  key(box, Qt::Key_Return);
+  EXPECT_EQ(events(), (Events{{3, rt::EVENT_COMMIT}}));
+}
+
+TEST_F(FrontEndWindows, RingPickSetsItemValue) {
+  auto* ring = widget<QComboBox>("PICK");
+  key(ring, Qt::Key_Down);
+  EXPECT_EQ(model(4).num, 30);
+  EXPECT_EQ(events(), (Events{{4, rt::EVENT_VAL_CHANGED}, {4, rt::EVENT_COMMIT}}));
+}
+
+TEST_F(FrontEndWindows, ClicksReachOnlyTheControlUnderTheMouse) {
+  // A text message takes no input of its own; its click still must not fall
+  // through to the panel behind it.
+  click(widget("NOTE"));
+  EXPECT_EQ(events(), (Events{{10, rt::EVENT_LEFT_CLICK}}));
+  click(widget("PICK"), Qt::RightButton);
+  EXPECT_EQ(events(), (Events{{4, rt::EVENT_RIGHT_CLICK}}));
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // the list stays closed
+}
+
+TEST_F(FrontEndWindows, RightClicksAndHelpBoxClicks) {
+  rt::SetCtrlAttribute(panel_, 5, rt::ATTR_VISIBLE, 1);
+  events();
+  auto* help = widget<QPlainTextEdit>("HELP");
+  QWidget* inner = help->viewport();
+  click(inner, Qt::LeftButton);
+  EXPECT_EQ(events(), (Events{{5, rt::EVENT_LEFT_CLICK}}));
+
+  mouse(inner, QEvent::MouseButtonPress, Qt::RightButton);
+  mouse(inner, QEvent::MouseButtonRelease, Qt::RightButton);
+  mouse(inner, QEvent::MouseButtonDblClick, Qt::RightButton);
+  mouse(inner, QEvent::MouseButtonRelease, Qt::RightButton);
+  EXPECT_EQ(events(), (Events{{5, rt::EVENT_RIGHT_CLICK},
+                              {5, rt::EVENT_RIGHT_CLICK},
+                              {5, rt::EVENT_RIGHT_DOUBLE_CLICK}}));
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // no context menu
+}
+
+TEST_F(FrontEndWindows, WindowCloseResizeAndBackgroundClicks) {
+  QWidget* w = window();
+  w->close();
+  EXPECT_EQ(events(), (Events{{0, rt::EVENT_CLOSE}}));
+  EXPECT_TRUE(w->isVisible());  // the program decides
+
+  QPoint background(400, 40);
+  mouse(w, QEvent::MouseButtonPress, Qt::RightButton, background);
+  mouse(w, QEvent::MouseButtonDblClick, Qt::RightButton, background);
+  EXPECT_EQ(events(), (Events{{0, rt::EVENT_RIGHT_CLICK},
+                              {0, rt::EVENT_RIGHT_CLICK},
+                              {0, rt::EVENT_RIGHT_DOUBLE_CLICK}}));
+
+  // The operator resizes: the model learns the size and the program is told.
+  w->resize(500, 360);
+  EXPECT_EQ(events(), (Events{{0, rt::EVENT_PANEL_SIZE}}));
+  EXPECT_EQ(rt::FindPanel(panel_)->width, 500);
+  EXPECT_EQ(rt::FindPanel(panel_)->height, 360);
+  w->move(70, 80);
+  EXPECT_TRUE(events().empty());
+  EXPECT_EQ(rt::FindPanel(panel_)->left, w->geometry().x());
+  EXPECT_EQ(rt::FindPanel(panel_)->top, w->geometry().y());
+
+  // The program resizes: no event back.
+  rt::SetPanelSize(panel_, 548, 780);
+  rt::SetPanelPos(panel_, 10, 20);
+  EXPECT_TRUE(events().empty());
+  EXPECT_EQ(w->geometry(), QRect(20, 10, 780, 548));
+}
+
+// Answers the next modal dialog with what answer does to it.
+template <typename Dialog, typename Answer>
+void AnswerNextDialog(Answer answer) {
+  QTimer::singleShot(0, [answer] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    answer(dialog);
+  });
+}
+
+TEST_F(FrontEndWindows, ConfirmAndFileDialogsAnswerAsThePlatformDid) {
+  AnswerNextDialog<QMessageBox>([](QMessageBox* box) {
+    EXPECT_EQ(box->windowTitle(), "ATTENTION!");
+    box->button(QMessageBox::Yes)->click();
+  });
+  EXPECT_EQ(rt::ConfirmPopup("ATTENTION!", "Parameter-File already exists - overwrite ?"), 1);
+  AnswerNextDialog<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+  EXPECT_EQ(rt::ConfirmPopup("ATTENTION!", "overwrite ?"), 0);
+
+  std::filesystem::path dir = std::filesystem::temp_directory_path() / "qt_frontend_files";
+  std::filesystem::create_directories(dir);
+  std::ofstream(dir / "old.dat") << "1\n";
+  rt::FileSelectRequest request;
+  request.defaultDirectory = dir.string();
+  request.defaultName = "RECORD.DAT";
+  request.filter = "*.dat";
+  request.title = "KAVRO-Series Recorder-File:";
+  request.restrictExtension = true;
+  request.save = true;
+  auto pick = [](const char* name) {
+    return [name](QFileDialog* d) {
+      d->selectFile(name);
+      static_cast<QDialog*>(d)->accept();  // QFileDialog::accept checks the name
+    };
+  };
+  std::string path;
+  AnswerNextDialog<QFileDialog>(pick("new"));
+  EXPECT_EQ(rt::FileSelectPopup(request, &path), rt::VAL_NEW_FILE_SELECTED);
+  EXPECT_EQ(path, (dir / "new.dat").string());
+  AnswerNextDialog<QFileDialog>(pick("old.dat"));
+  EXPECT_EQ(rt::FileSelectPopup(request, &path), rt::VAL_EXISTING_FILE_SELECTED);
+  EXPECT_EQ(path, (dir / "old.dat").string());
+  AnswerNextDialog<QFileDialog>([](QFileDialog* d) { d->reject(); });
+  EXPECT_EQ(rt::FileSelectPopup(request, &path), rt::VAL_NO_FILE_SELECTED);
+  EXPECT_EQ(path, (dir / "old.dat").string());  // left as it was
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+
+#endif  // __has_include(<QApplication>)
