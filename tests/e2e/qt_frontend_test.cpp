@@ -210,7 +210,8 @@ constexpr const char* kResource = R"({"panels": [
   {"id": 9, "name": "READOUT", "kind": "numeric", "top": 60, "left": 200, "width": 80, "height": 22, "dataType": "double", "precision": 2, "min": 0, "max": 10},
   {"id": 10, "name": "NOTE", "kind": "text-message", "top": 40, "left": 300, "width": 100, "height": 20, "text": "note", "callback": "Record"}
  ]},
- {"resource": 2, "title": "child", "top": 95, "left": 5, "width": 250, "height": 70, "controls": []}
+ {"resource": 2, "title": "child", "top": 95, "left": 5, "width": 250, "height": 70, "controls": []},
+ {"resource": 3, "title": "other child", "top": 95, "left": 150, "width": 250, "height": 70, "controls": []}
 ]})";
 
 std::vector<std::pair<int, int>> g_events;  // (control, event); control 0 for the panel
@@ -300,6 +301,27 @@ TEST_F(FrontEndWindows, PanelsBecomeWindowsAndChildAreas) {
   events();
   EXPECT_TRUE(child->isVisible());
   EXPECT_EQ(child->geometry(), QRect(8, 100, 250, 70));
+
+  // The panel displayed last is in front, as the platform's DisplayPanel does.
+  int other = rt::LoadPanel(panel_, path_, 3);
+  rt::DisplayPanel(other);
+  events();
+  QWidget* otherArea = w->findChild<QWidget*>(QString("panel%1").arg(other));
+  auto inFront = [w](QWidget* panel) {
+    QWidget* top = w->childAt(QPoint(200, 120));
+    return top == panel || panel->isAncestorOf(top);
+  };
+  EXPECT_TRUE(inFront(otherArea));
+  rt::HidePanel(child_);
+  events();
+  rt::DisplayPanel(child_);
+  events();
+  EXPECT_TRUE(inFront(child));
+  // Controls made at run time stay under the child panels.
+  int late = rt::NewCtrl(panel_, rt::ControlKind::TextMessage, "", 110, 190);
+  rt::SetCtrlVal(panel_, late, "late text");
+  events();
+  EXPECT_TRUE(inFront(child));
 
   // A shown help box lies over the child panel, so its text can be read.
   rt::SetCtrlAttribute(panel_, 5, rt::ATTR_VISIBLE, 1);

@@ -83,12 +83,23 @@ void ControlView::applyOuterLabel(const rt::Control& c) {
     label_ = new QLabel(panelWidget_);
     // A click on a label is a click on the panel.
     label_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    if (body_) label_->stackUnder(body_);
   }
   label_->setText(ToQString(c.label));
   label_->setEnabled(!c.dimmed);
   QSize size = label_->sizeHint();
   label_->setGeometry(c.left, c.top - size.height() - 1, size.width(), size.height());
   label_->show();
+}
+
+void ControlView::raise() {
+  if (label_) label_->raise();
+  if (body_) body_->raise();
+}
+
+void ControlView::stackUnder(QWidget* sibling) {
+  if (body_) body_->stackUnder(sibling);
+  if (label_) label_->stackUnder(sibling);
 }
 
 void ControlView::focus() {

@@ -27,6 +27,9 @@ class ControlView : public QObject {
   // font, label, then what the kind shows.
   void apply(const rt::Control& c);
   void focus();
+  // Stacking of the body with its label.
+  void raise();
+  void stackUnder(QWidget* sibling);
   QWidget* body() const { return body_; }
   int control() const { return control_; }
   rt::ControlKind kind() const { return kind_; }

@@ -45,7 +45,8 @@ void PanelWindow::applyPanel(const rt::Panel& model) {
   if (p.visible == isHidden()) setVisible(p.visible);
   applying_ = false;
   if (showing && !isWindow())
-    if (auto* parentPanel = qobject_cast<PanelWindow*>(parentWidget())) parentPanel->restack();
+    if (auto* parentPanel = qobject_cast<PanelWindow*>(parentWidget()))
+      parentPanel->bringToFront(this);
   bool active = rt::GetActivePanel() == panel_;
   if (active && !wasActive_ && isWindow() && p.visible) {
     raise();
@@ -75,11 +76,15 @@ void PanelWindow::applyAllControls(const rt::Panel& p) {
 
 void PanelWindow::applyControl(const rt::Control& c) {
   auto it = views_.find(c.id);
-  if (it == views_.end()) it = views_.emplace(c.id, ControlView::Create(this, panel_, c)).first;
+  bool isNew = it == views_.end();
+  if (isNew) it = views_.emplace(c.id, ControlView::Create(this, panel_, c)).first;
   ControlView* v = it->second.get();
-  bool wasShown = v->body() && !v->body()->isHidden();
+  bool wasShown = !isNew && v->body() && !v->body()->isHidden();
   v->apply(c);
-  if (c.kind == rt::ControlKind::TextBox && c.visible && !wasShown) restack();
+  if (isNew) placeUnderChildPanels(v);
+  // A text box that pops up (a help box) lies over everything, child panels
+  // included, so that help on their controls can be read.
+  if (c.kind == rt::ControlKind::TextBox && c.visible && !isNew && !wasShown) v->raise();
   int active = rt::GetActiveCtrl(panel_);
   if (active == c.id && active != focusedControl_) {
     v->focus();
@@ -87,14 +92,22 @@ void PanelWindow::applyControl(const rt::Control& c) {
   }
 }
 
-// Child panels lie over the panel's own controls; the text boxes (the help
-// boxes) lie over the child panels so that help on their controls can be read.
-void PanelWindow::restack() {
-  for (PanelWindow* child : findChildren<PanelWindow*>(Qt::FindDirectChildrenOnly))
-    if (!child->isHidden()) child->raise();
-  for (const auto& [id, v] : views_)
-    if (v->kind() == rt::ControlKind::TextBox && v->body() && !v->body()->isHidden())
-      v->body()->raise();
+// A panel being displayed comes to the front of its sibling panels, as the
+// platform's DisplayPanel brings a panel to the front.
+void PanelWindow::bringToFront(PanelWindow* child) {
+  child->raise();
+}
+
+// Controls of a panel lie under its child panels, also those made at run time.
+void PanelWindow::placeUnderChildPanels(ControlView* v) {
+  QWidget* lowest = nullptr;
+  for (QObject* o : children())
+    if (auto* child = qobject_cast<PanelWindow*>(o)) {
+      lowest = child;
+      break;
+    }
+  if (!lowest) return;
+  v->stackUnder(lowest);
 }
 
 void PanelWindow::closeEvent(QCloseEvent* event) {

@@ -43,7 +43,8 @@ class PanelWindow : public QWidget {
   void applyTopLevelGeometry(const rt::Panel& p);
   void reportGeometry();
   void pressed(QMouseEvent* event, bool doubleClick);
-  void restack();
+  void bringToFront(PanelWindow* child);
+  void placeUnderChildPanels(ControlView* v);
 
   int panel_;
   std::map<int, std::unique_ptr<ControlView>> views_;
