@@ -1,0 +1,84 @@
+// The program's own start-up, in process, with the Qt front end on the offscreen
+// platform and the real serial backend talking to kavro-xb-sim through a
+// pseudo-terminal: what the operator would read on the screen afterwards.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QApplication>
+#include <QWidget>
+#include <filesystem>
+
+#include "app/panel_ids.h"
+#include "app/panels.h"
+#include "app/program.h"
+#include "app/qt/front_end.h"
+#include "app/runtime/events.h"
+#include "app/runtime/files.h"
+#include "app/runtime/serial.h"
+#include "app/runtime/serial_qt_backend.h"
+#include "app/runtime/ui_model.h"
+#include "e2e/e2e_support.h"
+
+namespace {
+
+class OffscreenQt : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "startup_offscreen_test";
+    static char* argv[] = {name, nullptr};
+    ASSERT_TRUE(qtfront::Initialise(argc, argv));
+  }
+  void TearDown() override { qtfront::Shutdown(); }
+};
+::testing::Environment* const kQt = ::testing::AddGlobalTestEnvironment(new OffscreenQt);
+
+std::string Text(int panel, int control) {
+  std::string text;
+  rt::GetCtrlVal(panel, control, &text);
+  return text;
+}
+
+TEST(StartUpOffscreen, ConnectsToTheVirtualSensorThroughAPseudoTerminal) {
+  TempDir d;
+  CopyFile(KAVRO_RESOURCE_FILE, d.file("KAVRO-XB-VevavA318.uir"));
+  Child sim({KAVRO_SIM_PROGRAM, "--dir", d.path(), "--port", "1", "--para0", "0=321",
+             "--para0", "7=42"},
+            d.file("sim.log"));
+  ASSERT_TRUE(WaitFor(10, [&] { return std::filesystem::exists(d.file("COM1")); }));
+
+  rt::SetProjectDir(d.path());
+  rt::SetPortBackendFactory([](int) { return rt::MakeQtPortBackend(); });
+  RegisterAllCallbacks();
+  ASSERT_TRUE(LoadAllPanels());
+  StartUp();
+
+  const PanelHandles& p = Panels();
+  EXPECT_EQ(Text(p.main, ids::MAIN_STATUS), "KAVRO-XB-8 Firmware V3.18");
+  const rt::Control* box = rt::FindControl(p.main, ids::MAIN_HWINFO);
+  ASSERT_NE(box, nullptr);
+  ASSERT_GE(box->lines.size(), 4u);
+  EXPECT_EQ(box->lines[0], "-------- KAVRO-XB-8 --------");
+  EXPECT_EQ(box->lines[1], "8192 subpixel - pixel-pitch = 0.975µm");
+  EXPECT_EQ(box->lines[2], "working range = 7.9 mm");
+  EXPECT_EQ(box->lines[3], "resolution    = +/- 1 µm");
+  double power = 0, upper = 0;
+  rt::GetCtrlVal(p.para2, ids::P2_POWER, &power);
+  rt::GetCtrlVal(p.para1, ids::P1_TOL_UP, &upper);
+  EXPECT_EQ(power, 321);
+  EXPECT_EQ(upper, 42);
+
+  // The window the operator sees.
+  for (int i = 0; i < 5; ++i) rt::ProcessSystemEvents();
+  bool titled = false;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible() && w->windowTitle() == "KAVRO-XB-Scope") titled = true;
+  EXPECT_TRUE(titled);
+
+  EXPECT_EQ(CommandsInSimLog(ReadFile(d.file("sim.log"))),
+            (std::vector<int>{0, 5, 7, 10, 2, 2, 9, 9, 9, 9}));
+  ShutDown();
+}
+
+}  // namespace
