@@ -9,8 +9,9 @@
 namespace qtfront {
 namespace {
 
-// Cursor 1 marks the evaluated position, cursors 2 and 3 a window around it.
-constexpr std::array<int, 3> kCursorColors = {0xFF0000, 0x0000FF, 0x0000FF};
+// Cursor 1 marks the evaluated position (dark, to stand out on red and green
+// bands), cursors 2 and 3 the window around it.
+constexpr std::array<int, 3> kCursorColors = {0x000000, 0x0000FF, 0x0000FF};
 
 }  // namespace
 

@@ -2,6 +2,8 @@
 
 #include <qcustomplot.h>
 
+#include <algorithm>
+
 #include "app/qt/qt_convert.h"
 
 namespace qtfront {
@@ -18,6 +20,11 @@ PlotView::PlotView(QWidget* panelWidget, int panel, const rt::Control& c)
   plot_->axisRect()->setAutoMargins(QCP::msLeft | QCP::msBottom);
   plot_->axisRect()->setMargins(QMargins(0, 6, 8, 0));
   adopt(plot_);
+  frame_.setSingleShot(true);
+  connect(&frame_, &QTimer::timeout, this, [this] {
+    sinceDrawn_.restart();
+    plot_->replot(QCustomPlot::rpQueuedReplot);
+  });
 }
 
 void PlotView::applyFrame(const rt::Control& c) {
@@ -37,6 +44,9 @@ void PlotView::applyFrame(const rt::Control& c) {
     }
     if (title_) title_->setTextColor(ink);
   }
+  // As many ticks as the box has room for: the data graph is a thin strip.
+  plot_->xAxis->ticker()->setTickCount(std::clamp(c.width / 70, 2, 8));
+  plot_->yAxis->ticker()->setTickCount(std::clamp(c.height / 35, 1, 6));
   QString label = ToQString(c.label);
   if (!title_ && !label.isEmpty()) {
     plot_->plotLayout()->insertRow(0);

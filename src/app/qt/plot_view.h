@@ -3,6 +3,9 @@
 // are queued so that drawing never holds up the program.
 #pragma once
 
+#include <QElapsedTimer>
+#include <QTimer>
+
 #include "app/qt/control_view.h"
 #include "app/qt/plot_ranges.h"
 
@@ -19,12 +22,17 @@ class PlotView : public ControlView {
   // Colours of the plot area and the axes, and the title.
   void applyFrame(const rt::Control& c);
   void setRanges(const Range& x, const Range& y);
-  // Draws at the next turn of the event loop; several requests make one drawing.
+  // Draws at the next turn of the event loop; requests in between make one
+  // drawing, and a plot is drawn at most every kFrameMs so that a fast
+  // acquisition loop is never held up by drawing.
   void redraw();
 
   QCustomPlot* plot_;
 
  private:
+  static constexpr int kFrameMs = 20;
+  QTimer frame_;
+  QElapsedTimer sinceDrawn_;
   QCPTextElement* title_ = nullptr;
   int shownText_ = -1, shownBack_ = -1, shownPanelBack_ = -1;
 };
