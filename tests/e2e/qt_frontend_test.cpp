@@ -537,6 +537,20 @@ TEST_F(FrontEndWindows, WindowCloseResizeAndBackgroundClicks) {
   EXPECT_EQ(w->geometry(), QRect(20, 10, 780, 548));
 }
 
+TEST_F(FrontEndWindows, MaximisedWindowAndBackToItsSize) {
+  QWidget* w = window();
+  rt::SetPanelAttribute(panel_, rt::ATTR_WINDOW_ZOOM, rt::VAL_MAXIMIZE);
+  events();
+  EXPECT_TRUE(w->isMaximized());
+  EXPECT_EQ(rt::FindPanel(panel_)->zoom, rt::VAL_MAXIMIZE);
+  EXPECT_EQ(rt::FindPanel(panel_)->width, w->width());  // what the settings file will hold
+  rt::SetPanelSize(panel_, 548, 780);
+  events();
+  EXPECT_FALSE(w->isMaximized());
+  EXPECT_EQ(w->size(), QSize(780, 548));
+  EXPECT_EQ(rt::FindPanel(panel_)->zoom, rt::VAL_NO_ZOOM);
+}
+
 // Answers the next modal dialog with what answer does to it.
 template <typename Dialog, typename Answer>
 void AnswerNextDialog(Answer answer) {

@@ -60,11 +60,14 @@ QRect ControlView::bodyRect(const rt::Control& c) const {
 void ControlView::apply(const rt::Control& c) {
   if (!body_) return;
   applying_ = true;
+  // Values that change at the pace of measurements go through here too, so
+  // only what differs is handed to the widgets.
   QFont font = QApplication::font();
   if (c.pointSize > 0) font.setPointSize(c.pointSize);
   font.setBold(c.bold);
-  body_->setFont(font);
-  body_->setToolTip(ToQString(c.tooltip));
+  if (body_->font() != font) body_->setFont(font);
+  QString tooltip = ToQString(c.tooltip);
+  if (body_->toolTip() != tooltip) body_->setToolTip(tooltip);
   body_->setEnabled(!c.dimmed);
   applyKind(c);
   body_->setGeometry(bodyRect(c));

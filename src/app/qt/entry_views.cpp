@@ -114,11 +114,12 @@ void NumericView::entered(double value) {
 
 void NumericView::applyKind(const rt::Control& c) {
   QSignalBlocker block(box_);
-  box_->setButtonSymbols(c.callback.empty() ? QAbstractSpinBox::NoButtons
-                                            : QAbstractSpinBox::UpDownArrows);
-  box_->setDecimals(DisplayDecimals(c));
+  auto buttons = c.callback.empty() ? QAbstractSpinBox::NoButtons : QAbstractSpinBox::UpDownArrows;
+  if (box_->buttonSymbols() != buttons) box_->setButtonSymbols(buttons);
+  if (box_->decimals() != DisplayDecimals(c)) box_->setDecimals(DisplayDecimals(c));
   // A value the program sets outside the range is still shown as it is.
-  box_->setRange(std::min(c.minValue, c.num), std::max(c.maxValue, c.num));
+  double lo = std::min(c.minValue, c.num), hi = std::max(c.maxValue, c.num);
+  if (box_->minimum() != lo || box_->maximum() != hi) box_->setRange(lo, hi);
   if (!editing_) box_->setValue(c.num);
   SetColors(box_, c.textColor, c.bgColor);
 }
