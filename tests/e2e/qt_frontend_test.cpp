@@ -208,7 +208,9 @@ constexpr const char* kResource = R"({"panels": [
   {"id": 7, "name": "ROLL", "kind": "strip-chart", "top": 170, "left": 220, "width": 190, "height": 120, "traces": 2, "pointsPerScreen": 5},
   {"id": 8, "name": "MEMORY", "kind": "binary-switch", "top": 10, "left": 150, "width": 100, "height": 22, "offText": "RAM", "onText": "EEPROM", "offValue": 1, "onValue": 2, "value": 1, "callback": "Record"},
   {"id": 9, "name": "READOUT", "kind": "numeric", "top": 60, "left": 200, "width": 80, "height": 22, "dataType": "double", "precision": 2, "min": 0, "max": 10},
-  {"id": 10, "name": "NOTE", "kind": "text-message", "top": 40, "left": 300, "width": 100, "height": 20, "text": "note", "callback": "Record"}
+  {"id": 10, "name": "NOTE", "kind": "text-message", "top": 40, "left": 300, "width": 100, "height": 20, "text": "note", "callback": "Record"},
+  {"id": 11, "name": "LOGO", "kind": "picture", "top": 290, "left": 300, "width": 40, "height": 20},
+  {"id": 12, "name": "OUT1", "kind": "led", "top": 290, "left": 350, "width": 20, "height": 20}
  ]},
  {"resource": 2, "title": "child", "top": 95, "left": 5, "width": 250, "height": 70, "controls": []},
  {"resource": 3, "title": "other child", "top": 95, "left": 150, "width": 250, "height": 70, "controls": []}
@@ -358,6 +360,31 @@ TEST_F(FrontEndWindows, ModelChangesReachTheWidgets) {
   EXPECT_EQ(text->text(), "KAVRO-XB-Scope");
   EXPECT_TRUE(text->isVisible());
   EXPECT_GE(text->width(), text->sizeHint().width());  // whole text shown
+}
+
+TEST_F(FrontEndWindows, PicturesAndIndicators) {
+  std::string image = (std::filesystem::temp_directory_path() / "qt_frontend_logo.png").string();
+  QImage logo(80, 40, QImage::Format_RGB32);
+  logo.fill(Qt::blue);
+  ASSERT_TRUE(logo.save(QString::fromStdString(image)));
+  rt::DisplayImageFile(panel_, 11, image);
+  events();
+  auto* picture = widget<QLabel>("LOGO");
+  EXPECT_EQ(picture->pixmap().size(), QSize(40, 20));  // scaled into the box
+  rt::DisplayImageFile(panel_, 11, image + ".missing");
+  events();
+  EXPECT_TRUE(picture->pixmap().isNull());
+  std::filesystem::remove(image);
+
+  auto centre = [this] {
+    QWidget* led = widget("OUT1");
+    return led->grab().toImage().pixelColor(led->width() / 2, led->height() / 2);
+  };
+  QColor unlit = centre();
+  rt::SetCtrlVal(panel_, 12, 1);
+  events();
+  EXPECT_EQ(centre(), QColor(Qt::red));
+  EXPECT_NE(unlit, QColor(Qt::red));
 }
 
 TEST_F(FrontEndWindows, GraphWithoutAutomaticRedrawWaitsForRefresh) {
