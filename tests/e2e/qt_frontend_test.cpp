@@ -1,11 +1,6 @@
 // The Qt front end: its rules on their own, then real widgets on Qt's offscreen
 // platform, driven with mouse and key events as the operator drives them, and
 // checked against the model and the events the program receives.
-//
-// The file needs the Qt front end library (kavro_qt) linked into its test
-// program; without Qt on the include path it compiles to nothing.
-#if __has_include(<QApplication>)
-
 #include <gtest/gtest.h>
 #include <qcustomplot.h>
 
@@ -627,5 +622,3 @@ TEST_F(FrontEndWindows, ConfirmAndFileDialogsAnswerAsThePlatformDid) {
 }
 
 }  // namespace
-
-#endif  // __has_include(<QApplication>)
