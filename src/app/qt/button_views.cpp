@@ -100,14 +100,7 @@ TwoStateView::TwoStateView(QWidget* panelWidget, int panel, const rt::Control& c
   connect(button_, &QAbstractButton::clicked, this, &TwoStateView::clicked);
 }
 
-void TwoStateView::clicked() {
-  rt::Control* c = model();
-  if (applying() || !c) return;
-  c->num = ClickedValue(*c);
-  applyKind(*c);
-  post(rt::EVENT_VAL_CHANGED);
-  post(rt::EVENT_COMMIT);
-}
+void TwoStateView::clicked() { flipAndCommit(); }
 
 void TwoStateView::applyKind(const rt::Control& c) {
   bool on = IsOn(c);
@@ -126,14 +119,7 @@ BinarySwitchView::BinarySwitchView(QWidget* panelWidget, int panel, const rt::Co
   connect(switch_, &QAbstractButton::clicked, this, &BinarySwitchView::clicked);
 }
 
-void BinarySwitchView::clicked() {
-  rt::Control* c = model();
-  if (applying() || !c) return;
-  c->num = ClickedValue(*c);
-  applyKind(*c);
-  post(rt::EVENT_VAL_CHANGED);
-  post(rt::EVENT_COMMIT);
-}
+void BinarySwitchView::clicked() { flipAndCommit(); }
 
 void BinarySwitchView::applyKind(const rt::Control& c) {
   switch_->setState(IsOn(c), ToQString(c.offText), ToQString(c.onText), ToQColor(c.textColor));

@@ -146,4 +146,13 @@ bool ControlView::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
+void ControlView::flipAndCommit() {
+  rt::Control* c = model();
+  if (applying() || !c) return;
+  c->num = ClickedValue(*c);
+  applyKind(*c);
+  post(rt::EVENT_VAL_CHANGED);
+  post(rt::EVENT_COMMIT);
+}
+
 }  // namespace qtfront

@@ -48,6 +48,9 @@ class ControlView : public QObject {
   bool applying() const { return applying_; }
 
   virtual void applyKind(const rt::Control& c) = 0;
+  // A two-state control clicked by the operator: the value flips, the widget
+  // follows, then value changed and commit are raised.
+  void flipAndCommit();
   // Where the body goes; a text message may grow to show its whole text.
   virtual QRect bodyRect(const rt::Control& c) const;
   // The label drawn above the body (numerics, rings, ...), not on it (buttons).
