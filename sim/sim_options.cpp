@@ -64,8 +64,7 @@ static bool ParseParaWord(const std::string& v, int frame, SensorConfig& sensor)
   if (eq == std::string::npos || !ToLong(v.substr(0, eq), word) ||
       !ToLong(v.substr(eq + 1), value) || word < 0 || word > 14 || value < 0 || value > 65535)
     return false;
-  sensor.powerUpWords.push_back(
-      {frame, static_cast<int>(word), static_cast<std::uint16_t>(value)});
+  sensor.powerUpWords.push_back({frame, static_cast<int>(word), static_cast<std::uint16_t>(value)});
   return true;
 }
 

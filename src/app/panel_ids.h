@@ -34,16 +34,16 @@ inline constexpr int MAIN_EVAL_END = 17;
 inline constexpr int MAIN_E_LEFT = 18;
 inline constexpr int MAIN_E_RIGHT = 19;
 inline constexpr int MAIN_PORT = 20;
-inline constexpr int MAIN_PIXEL_VALUE = 21;   // M-VALUE in subpixels
-inline constexpr int MAIN_UM_VALUE = 22;      // micrometre display
-inline constexpr int MAIN_MAIN_VALUE = 23;    // analog-output group
-inline constexpr int MAIN_MAX = 24;           // analog-output group
-inline constexpr int MAIN_MIN = 25;           // analog-output group
+inline constexpr int MAIN_PIXEL_VALUE = 21;  // M-VALUE in subpixels
+inline constexpr int MAIN_UM_VALUE = 22;     // micrometre display
+inline constexpr int MAIN_MAIN_VALUE = 23;   // analog-output group
+inline constexpr int MAIN_MAX = 24;          // analog-output group
+inline constexpr int MAIN_MIN = 25;          // analog-output group
 inline constexpr int MAIN_TOL_UP = 26;
 inline constexpr int MAIN_TOL_LOW = 27;
-inline constexpr int MAIN_TRIG_VALUE = 28;    // internal-trigger indicators
-inline constexpr int MAIN_TRIG_LED = 29;      // internal-trigger indicators
-inline constexpr int MAIN_TRIG_LABEL = 30;    // internal-trigger indicators (companion)
+inline constexpr int MAIN_TRIG_VALUE = 28;  // internal-trigger indicators
+inline constexpr int MAIN_TRIG_LED = 29;    // internal-trigger indicators
+inline constexpr int MAIN_TRIG_LABEL = 30;  // internal-trigger indicators (companion)
 inline constexpr int MAIN_OUT1_LED = 31;
 inline constexpr int MAIN_OUT2_LED = 32;
 inline constexpr int MAIN_ANALOG_LABEL = 33;  // analog-output group (frame and title)
@@ -52,12 +52,12 @@ inline constexpr int MAIN_STATUS = 35;        // status line
 inline constexpr int MAIN_VIDEO_GRAPH = 36;
 inline constexpr int MAIN_PIXEL_GRAPH = 37;
 inline constexpr int MAIN_DATA_GRAPH = 38;
-inline constexpr int MAIN_FLASH_INDEX = 39;   // start index of the last flash block written
+inline constexpr int MAIN_FLASH_INDEX = 39;  // start index of the last flash block written
 inline constexpr int MAIN_ROLL_GRAPH = 40;
-inline constexpr int MAIN_HEADER = 41;        // header strip behind the banner
+inline constexpr int MAIN_HEADER = 41;  // header strip behind the banner
 inline constexpr int MAIN_HELP = 42;
 inline constexpr int MAIN_HELP_LARGE = 43;
-inline constexpr int MAIN_LOGO = 44;          // banner picture
+inline constexpr int MAIN_LOGO = 44;  // banner picture
 inline constexpr int MAIN_CONNECT = 46;
 
 // Parameter panel 1 (resource 4).
@@ -74,13 +74,13 @@ inline constexpr int P1_TOL_UP = 10;
 
 // Parameter panel 2 (resource 5).
 inline constexpr int P2_POWER = 1;
-inline constexpr int P2_VTHD = 2;          // video threshold slider
-inline constexpr int P2_VTHD_MODE = 3;     // Video-Thd-Mode selector
+inline constexpr int P2_VTHD = 2;       // video threshold slider
+inline constexpr int P2_VTHD_MODE = 3;  // Video-Thd-Mode selector
 inline constexpr int P2_IN0_FUNC = 4;
 inline constexpr int P2_FILTER = 5;
 inline constexpr int P2_HW_MODE = 6;
 inline constexpr int P2_TEACH_VALUE = 7;
-inline constexpr int P2_THD_TARGET = 8;    // threshold memory selector: 1 RAM, 2 EEPROM
+inline constexpr int P2_THD_TARGET = 8;  // threshold memory selector: 1 RAM, 2 EEPROM
 inline constexpr int P2_SAVE_THD = 9;
 inline constexpr int P2_TEACH = 10;
 
@@ -117,9 +117,9 @@ inline constexpr int CAL_SAVE = 12;
 inline constexpr int CAL_DISCARD = 13;
 inline constexpr int CAL_SLOPE = 14;
 inline constexpr int CAL_OFFSET = 15;
-inline constexpr int CAL_OPMODE = 16;       // operation-mode switch
-inline constexpr int CAL_HYSTERESIS = 17;   // Edge-Hysteresis
-inline constexpr int CAL_WRITE_XFLASH = 18; // linearisation write button, hidden at start
+inline constexpr int CAL_OPMODE = 16;        // operation-mode switch
+inline constexpr int CAL_HYSTERESIS = 17;    // Edge-Hysteresis
+inline constexpr int CAL_WRITE_XFLASH = 18;  // linearisation write button, hidden at start
 inline constexpr int CAL_READ_XFLASH = 19;
 
 // Communication settings panel (resource 2).

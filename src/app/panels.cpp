@@ -5,11 +5,15 @@ PanelHandles& Panels() {
   return handles;
 }
 
-void ResetPanelHandles() { Panels() = PanelHandles{}; }
+void ResetPanelHandles() {
+  Panels() = PanelHandles{};
+}
 
 AppTexts& App() {
   static AppTexts texts;
   return texts;
 }
 
-void ResetAppTexts() { App() = AppTexts{}; }
+void ResetAppTexts() {
+  App() = AppTexts{};
+}

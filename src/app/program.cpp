@@ -29,10 +29,11 @@ struct PanelLoad {
 };
 
 // The main panel first, then its children in this order.
-constexpr PanelLoad kChildLoads[] = {
-    {ids::PANEL_PARA1, &PanelHandles::para1},     {ids::PANEL_PARA2, &PanelHandles::para2},
-    {ids::PANEL_RECORDER, &PanelHandles::recorder}, {ids::PANEL_CALIB, &PanelHandles::calib},
-    {ids::PANEL_COMSET, &PanelHandles::comset}};
+constexpr PanelLoad kChildLoads[] = {{ids::PANEL_PARA1, &PanelHandles::para1},
+                                     {ids::PANEL_PARA2, &PanelHandles::para2},
+                                     {ids::PANEL_RECORDER, &PanelHandles::recorder},
+                                     {ids::PANEL_CALIB, &PanelHandles::calib},
+                                     {ids::PANEL_COMSET, &PanelHandles::comset}};
 
 void PlacePanels() {
   const PanelHandles& p = Panels();

@@ -5,4 +5,6 @@ LinearisationState& Linearisation() {
   return state;
 }
 
-void ResetLinearisationState() { Linearisation() = LinearisationState{}; }
+void ResetLinearisationState() {
+  Linearisation() = LinearisationState{};
+}

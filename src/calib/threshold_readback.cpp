@@ -31,8 +31,7 @@ int GetEEThreshold() {
   ShowMeasurement();
   rt::SetAxisScalingMode(p.main, ids::MAIN_VIDEO_GRAPH, rt::VAL_LEFT_YAXIS, rt::VAL_MANUAL, 1.0,
                          Hardware().videoFullScale);
-  PlotVideoGraph(Video().profile,
-                 mode != 0 ? Threshold().storedCurve : Params().fixedThresholdLine,
+  PlotVideoGraph(Video().profile, mode != 0 ? Threshold().storedCurve : Params().fixedThresholdLine,
                  Hardware().videoPositions);
   return 0;
 }

@@ -5,4 +5,6 @@ ThresholdState& Threshold() {
   return state;
 }
 
-void ResetThresholdState() { Threshold() = ThresholdState{}; }
+void ResetThresholdState() {
+  Threshold() = ThresholdState{};
+}

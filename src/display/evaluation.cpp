@@ -16,7 +16,9 @@ ToleranceLimits ClampLimits(ToleranceLimits l, int range) {
   return l;
 }
 
-bool OutOfTolerance(int m, const ToleranceLimits& l) { return m > l.upper || m < l.lower; }
+bool OutOfTolerance(int m, const ToleranceLimits& l) {
+  return m > l.upper || m < l.lower;
+}
 
 int EdgePosition(int evalMode, int eLeft, int eRight) {
   if (evalMode == 0) return eLeft;
@@ -65,21 +67,34 @@ std::vector<Band> ToleranceBands(int evalMode, int edges, int p, int teach,
 
 long MainValue(int mode, int m, int max, int min) {
   switch (mode) {
-    case 1: return max;
-    case 2: return min;
-    case 3: return static_cast<long>(max) - min;
-    default: return m;
+    case 1:
+      return max;
+    case 2:
+      return min;
+    case 3:
+      return static_cast<long>(max) - min;
+    default:
+      return m;
   }
 }
 
 Companions AnalogCompanions(int mode, int m, int max, int min, int range) {
   double low = 1, high = range - 1;
   switch (mode) {
-    case 0: low = high = m; break;
-    case 1: low = max, high = m; break;
-    case 2: low = m, high = (min == range - 1) ? 1 : min; break;
-    case 3: low = max, high = min; break;
-    default: break;
+    case 0:
+      low = high = m;
+      break;
+    case 1:
+      low = max, high = m;
+      break;
+    case 2:
+      low = m, high = (min == range - 1) ? 1 : min;
+      break;
+    case 3:
+      low = max, high = min;
+      break;
+    default:
+      break;
   }
   return {high, low};
 }

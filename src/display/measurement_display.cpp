@@ -23,8 +23,8 @@ struct Inputs {
   int range() const { return hw.subpixelRange; }
   int teach() const { return p.para0[P0_TEACH_VALUE]; }
   TolerancePair pair() const {
-    return TolerancesFor(p.para0[P0_HARDWARE_MODE], m.sensorTolerance,
-                         p.para0[P0_UPPER_TOLERANCE], p.para0[P0_LOWER_TOLERANCE]);
+    return TolerancesFor(p.para0[P0_HARDWARE_MODE], m.sensorTolerance, p.para0[P0_UPPER_TOLERANCE],
+                         p.para0[P0_LOWER_TOLERANCE]);
   }
 };
 
@@ -82,8 +82,8 @@ void DrawDataGraph(const Inputs& in, int position, const TolerancePair& pair) {
   rt::DeleteGraphPlot(main, g, rt::VAL_ALL_PLOTS, rt::VAL_IMMEDIATE_DRAW);
   const int p = ClampEdgePosition(position, in.hw.edgeLow, in.hw.edgeHigh, range);
   rt::SetGraphCursor(main, g, 1, p, 0.75);
-  if (auto shadow = ShadowBand(in.m.edges, in.m.eLeft, in.m.eRight, in.m.sideWord8,
-                               in.m.sideWord9, in.hw.edgeHigh))
+  if (auto shadow = ShadowBand(in.m.edges, in.m.eLeft, in.m.eRight, in.m.sideWord8, in.m.sideWord9,
+                               in.hw.edgeHigh))
     rt::PlotRectangle(main, g, shadow->x1, 0.25, shadow->x2, 1.0, rt::VAL_RED, rt::VAL_RED);
   for (const Band& b :
        ToleranceBands(in.p.para0[P0_EVAL_MODE], in.m.edges, p, in.teach(), pair, range))
@@ -97,7 +97,9 @@ RollBuffer& Roll() {
   return buffer;
 }
 
-void ResetRollBuffer() { Roll() = RollBuffer{}; }
+void ResetRollBuffer() {
+  Roll() = RollBuffer{};
+}
 
 void ShowMeasurement() {
   Inputs in;
@@ -121,17 +123,21 @@ void PlotRollGraph() {
       AnalogCompanions(in.p.para0[P0_ANALOG_OUT_MODE], m, in.m.max, in.m.min, range);
   const TolerancePair pair = in.pair();
   ShowToleranceDisplays(in, pair);
-  ZoomWindow zoom = RollZoomWindow(in.p.para0[P0_HARDWARE_MODE], in.m.sensorTolerance,
-                                   in.p.para0[P0_UPPER_TOLERANCE], in.p.para0[P0_LOWER_TOLERANCE],
-                                   in.teach(), m);
+  ZoomWindow zoom =
+      RollZoomWindow(in.p.para0[P0_HARDWARE_MODE], in.m.sensorTolerance,
+                     in.p.para0[P0_UPPER_TOLERANCE], in.p.para0[P0_LOWER_TOLERANCE], in.teach(), m);
   auto& values = Roll().values;
   std::copy(values.begin() + 6, values.end(), values.begin());
   const ToleranceLimits limits = ClampLimits(RawLimits(in.teach(), pair), range);
   if (zoom.ymax > range - 1) zoom.ymax = range - 1;
   if (zoom.ymin < 1) zoom.ymin = 1;
   ColourByTolerance(OutOfTolerance(m, limits));
-  const double sample[6] = {double(limits.upper), double(limits.lower), double(in.teach()),
-                            double(m), comp.high, comp.low};
+  const double sample[6] = {double(limits.upper),
+                            double(limits.lower),
+                            double(in.teach()),
+                            double(m),
+                            comp.high,
+                            comp.low};
   std::copy(sample, sample + 6, values.end() - 6);
   const int main = Panels().main;
   const int chart = ids::MAIN_ROLL_GRAPH;

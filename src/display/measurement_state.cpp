@@ -5,4 +5,6 @@ MeasurementState& Measurement() {
   return state;
 }
 
-void ResetMeasurementState() { Measurement() = MeasurementState{}; }
+void ResetMeasurementState() {
+  Measurement() = MeasurementState{};
+}

@@ -5,4 +5,6 @@ RunState& RunMode() {
   return state;
 }
 
-void ResetRunState() { RunMode() = RunState{}; }
+void ResetRunState() {
+  RunMode() = RunState{};
+}

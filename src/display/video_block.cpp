@@ -20,11 +20,16 @@ namespace {
 
 std::string WaitingText(std::uint16_t first) {
   switch (first) {
-    case 0: return "Waiting for Data[64] Block 0 ...";
-    case 64: return "Waiting for Data[64] Block 1 ...";
-    case 128: return "Waiting for Data[64] Block 2 ...";
-    case 192: return "Waiting for Data[64] Block 3 ...";
-    default: return "Waiting for Data[64] Block x ...";
+    case 0:
+      return "Waiting for Data[64] Block 0 ...";
+    case 64:
+      return "Waiting for Data[64] Block 1 ...";
+    case 128:
+      return "Waiting for Data[64] Block 2 ...";
+    case 192:
+      return "Waiting for Data[64] Block 3 ...";
+    default:
+      return "Waiting for Data[64] Block x ...";
   }
 }
 
@@ -63,7 +68,8 @@ int ReadVideoBlock(std::uint16_t first, std::uint16_t target) {
     for (int i = 0; i < 64 && first + i < 256; ++i) table[first + i] = ReadWord(l.rx.data(), i);
     result = 1;
   } else {
-    message = timedOut ? "Timeout-RS-232 while reading 64 data-words!" : "More than 64 data-words !";
+    message =
+        timedOut ? "Timeout-RS-232 while reading 64 data-words!" : "More than 64 data-words !";
   }
   rt::SetCtrlVal(Panels().main, ids::MAIN_STATUS, message);
   return result;

@@ -5,4 +5,6 @@ VideoState& Video() {
   return state;
 }
 
-void ResetVideoState() { Video() = VideoState{}; }
+void ResetVideoState() {
+  Video() = VideoState{};
+}

@@ -14,9 +14,12 @@ struct BoxPlace {
 
 BoxPlace Place(HelpBox box) {
   switch (box) {
-    case HelpBox::Large: return {Panels().main, ids::MAIN_HELP_LARGE};
-    case HelpBox::Settings: return {Panels().comset, ids::COM_HELP};
-    default: return {Panels().main, ids::MAIN_HELP};
+    case HelpBox::Large:
+      return {Panels().main, ids::MAIN_HELP_LARGE};
+    case HelpBox::Settings:
+      return {Panels().comset, ids::COM_HELP};
+    default:
+      return {Panels().main, ids::MAIN_HELP};
   }
 }
 

@@ -5,4 +5,6 @@ ComSettingsState& ComSettings() {
   return state;
 }
 
-void ResetComSettingsState() { ComSettings() = ComSettingsState{}; }
+void ResetComSettingsState() {
+  ComSettings() = ComSettingsState{};
+}

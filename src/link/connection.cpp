@@ -54,15 +54,17 @@ bool CheckFamily(const std::string& firmware, std::string* info) {
   switch (family) {
     case Family::KavroRm:
       DimLinkButtons(1);
-      rt::MessagePopup(kAttention,
-                       "Incompatible hardware detected!\nPlease use KAVRO-RM-Scope software version!");
+      rt::MessagePopup(
+          kAttention,
+          "Incompatible hardware detected!\nPlease use KAVRO-RM-Scope software version!");
       SetStatusText("Please use KAVRO-RM-Scope software version!");
       *info = firmware;
       break;
     case Family::KavroVn:
       DimLinkButtons(1);
-      rt::MessagePopup(kAttention,
-                       "Incompatible hardware detected!\nPlease use KAVRO-VN-Scope software version!");
+      rt::MessagePopup(
+          kAttention,
+          "Incompatible hardware detected!\nPlease use KAVRO-VN-Scope software version!");
       SetStatusText("Please use KAVRO-VN-Scope software version!");
       *info = firmware;
       break;

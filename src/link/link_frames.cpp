@@ -9,7 +9,9 @@ void BuildRequestFrame(std::uint16_t command, std::uint16_t argument, const std:
   EncodeRequest(Link().tx.data(), kRequestSync, command, argument, data15);
 }
 
-int DecodeReplyFrame() { return DecodeReply(Link().rx.data(), &Link().data); }
+int DecodeReplyFrame() {
+  return DecodeReply(Link().rx.data(), &Link().data);
+}
 
 void LoadDataFromParaFrame(int which) {
   for (int i = 0; i < kParaWords; ++i) Link().data[i] = ParaWord(Params(), which, i);
@@ -50,4 +52,6 @@ void StoreRecorderReply() {
   m.triggerLevel = d[6];
 }
 
-void ClearFrameData() { Link().data.fill(0); }
+void ClearFrameData() {
+  Link().data.fill(0);
+}

@@ -5,4 +5,6 @@ LinkState& Link() {
   return state;
 }
 
-void ResetLinkState() { Link() = LinkState{}; }
+void ResetLinkState() {
+  Link() = LinkState{};
+}

@@ -16,7 +16,7 @@ enum class FirmwareCondition { Any, Eq310, Ge316, Lt316 };
 enum class Dim { Unchanged, Dimmed, Undimmed };
 
 struct SwitchSetting {
-  const char* onText = nullptr;   // null: labels unchanged
+  const char* onText = nullptr;  // null: labels unchanged
   const char* offText = nullptr;
   Dim dim = Dim::Unchanged;
   bool setOff = false;

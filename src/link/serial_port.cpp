@@ -17,15 +17,24 @@ long BaudRateForIndex(int baudIndex) {
 
 std::string PortErrorText(int code) {
   switch (code) {
-    case -1: return "Unknown system error";
-    case -2: return "Invalid port number";
-    case -3: return "Port is not open";
-    case -4: return "Unknown I/0 error";
-    case -6: return "No serial port found";
-    case -7: return "Cannot open port";
-    case -13: return "Invalid parameter";
-    case -99: return "Timeout";
-    default: return "RS-232 error!";
+    case -1:
+      return "Unknown system error";
+    case -2:
+      return "Invalid port number";
+    case -3:
+      return "Port is not open";
+    case -4:
+      return "Unknown I/0 error";
+    case -6:
+      return "No serial port found";
+    case -7:
+      return "Cannot open port";
+    case -13:
+      return "Invalid parameter";
+    case -99:
+      return "Timeout";
+    default:
+      return "RS-232 error!";
   }
 }
 
@@ -67,10 +76,11 @@ void ComReceiveCallback(int port, int eventMask, void*) {
 }
 
 void InstallReceiveCallback(int port) {
-  rt::InstallComCallback(port < 0 ? Link().portNumber : port, rt::LWRS_RECEIVE, kNotifyCount, kEventChar,
-                         ComReceiveCallback, nullptr);
+  rt::InstallComCallback(port < 0 ? Link().portNumber : port, rt::LWRS_RECEIVE, kNotifyCount,
+                         kEventChar, ComReceiveCallback, nullptr);
 }
 
 void RemoveReceiveCallback(int port) {
-  rt::InstallComCallback(port < 0 ? Link().portNumber : port, 0, kNotifyCount, kEventChar, nullptr, nullptr);
+  rt::InstallComCallback(port < 0 ? Link().portNumber : port, 0, kNotifyCount, kEventChar, nullptr,
+                         nullptr);
 }

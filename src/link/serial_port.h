@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-long BaudRateForIndex(int baudIndex);           // 0..4, anything else 19200
-std::string PortErrorText(int openResult);      // text of a negative open result
+long BaudRateForIndex(int baudIndex);       // 0..4, anything else 19200
+std::string PortErrorText(int openResult);  // text of a negative open result
 int OpenRs232Port(std::uint16_t port, std::uint16_t baudIndex);
 // Opens the port with the line settings, without any message (used by the
 // baud-rate change as well).

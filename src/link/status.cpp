@@ -9,7 +9,9 @@ void SetStatusText(const std::string& text) {
   Link().statusText = text.substr(0, std::min(text.size(), kStatusTextMax));
 }
 
-void ShowStatusText() { rt::SetCtrlVal(Panels().main, ids::MAIN_STATUS, Link().statusText); }
+void ShowStatusText() {
+  rt::SetCtrlVal(Panels().main, ids::MAIN_STATUS, Link().statusText);
+}
 
 void ShowStatus(const std::string& text) {
   SetStatusText(text);

@@ -24,9 +24,12 @@ int WriteRequest() {
 
 bool ReplyMeets(Await what, int replyClass) {
   switch (what) {
-    case Await::Ack: return replyClass == kReplyClassAck;
-    case Await::Measurement: return replyClass == kReplyClassMeasurement;
-    case Await::Any: return replyClass != kReplyClassNone;
+    case Await::Ack:
+      return replyClass == kReplyClassAck;
+    case Await::Measurement:
+      return replyClass == kReplyClassMeasurement;
+    case Await::Any:
+      return replyClass != kReplyClassNone;
   }
   return false;
 }

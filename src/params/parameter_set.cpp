@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr std::array<std::uint16_t, kParaWords> kPara0Start = {
-    500, 1, 1, 1, 1, 1024, 512, 100, 100, 1, 0, 0, 0, 1, 0};
+constexpr std::array<std::uint16_t, kParaWords> kPara0Start = {500, 1, 1, 1, 1, 1024, 512, 100,
+                                                               100, 1, 0, 0, 0, 1,    0};
 constexpr std::array<std::uint16_t, 11> kPara1Start = {40, 70, 0, 1, 0, 0, 0, 0, 0, 0, 0};
 
 }  // namespace
@@ -28,11 +28,16 @@ void ResetParameterSet() {
 std::uint16_t ParaWord(const ParameterSet& set, int which, int word) {
   if (which == 0) return set.para0[word];
   switch (word) {
-    case P1_UM_SLOPE_LOW: return static_cast<std::uint16_t>(set.umSlope & 0xFFFF);
-    case P1_UM_SLOPE_HIGH: return static_cast<std::uint16_t>(set.umSlope >> 16);
-    case P1_UM_OFFSET_LOW: return static_cast<std::uint16_t>(set.umOffset & 0xFFFF);
-    case P1_UM_OFFSET_HIGH: return static_cast<std::uint16_t>(set.umOffset >> 16);
-    default: return set.para1[word];
+    case P1_UM_SLOPE_LOW:
+      return static_cast<std::uint16_t>(set.umSlope & 0xFFFF);
+    case P1_UM_SLOPE_HIGH:
+      return static_cast<std::uint16_t>(set.umSlope >> 16);
+    case P1_UM_OFFSET_LOW:
+      return static_cast<std::uint16_t>(set.umOffset & 0xFFFF);
+    case P1_UM_OFFSET_HIGH:
+      return static_cast<std::uint16_t>(set.umOffset >> 16);
+    default:
+      return set.para1[word];
   }
 }
 
@@ -42,18 +47,30 @@ void SetParaWord(ParameterSet& set, int which, int word, std::uint16_t value) {
     return;
   }
   switch (word) {
-    case P1_UM_SLOPE_LOW: set.umSlope = (set.umSlope & 0xFFFF0000u) | value; break;
-    case P1_UM_SLOPE_HIGH: set.umSlope = (set.umSlope & 0xFFFFu) | (std::uint32_t(value) << 16); break;
-    case P1_UM_OFFSET_LOW: set.umOffset = (set.umOffset & 0xFFFF0000u) | value; break;
+    case P1_UM_SLOPE_LOW:
+      set.umSlope = (set.umSlope & 0xFFFF0000u) | value;
+      break;
+    case P1_UM_SLOPE_HIGH:
+      set.umSlope = (set.umSlope & 0xFFFFu) | (std::uint32_t(value) << 16);
+      break;
+    case P1_UM_OFFSET_LOW:
+      set.umOffset = (set.umOffset & 0xFFFF0000u) | value;
+      break;
     case P1_UM_OFFSET_HIGH:
       set.umOffset = (set.umOffset & 0xFFFFu) | (std::uint32_t(value) << 16);
       break;
-    default: set.para1[word] = value; break;
+    default:
+      set.para1[word] = value;
+      break;
   }
 }
 
-double SlopeFromWord(std::uint32_t umSlope) { return static_cast<double>(umSlope) / 1024.0; }
-double OffsetFromWord(std::uint32_t umOffset) { return static_cast<double>(umOffset) - 32767.0; }
+double SlopeFromWord(std::uint32_t umSlope) {
+  return static_cast<double>(umSlope) / 1024.0;
+}
+double OffsetFromWord(std::uint32_t umOffset) {
+  return static_cast<double>(umOffset) - 32767.0;
+}
 
 std::uint32_t DoubleToWord32(double value) {
   if (!(value == value)) return 0;  // not a number
@@ -66,8 +83,12 @@ std::uint32_t DoubleToWord32(double value) {
   return static_cast<std::uint32_t>(static_cast<std::int32_t>(value));
 }
 
-std::uint32_t SlopeToWord(double slope) { return DoubleToWord32(slope * 1024.0); }
-std::uint32_t OffsetToWord(double offset) { return DoubleToWord32(offset + 32767.0); }
+std::uint32_t SlopeToWord(double slope) {
+  return DoubleToWord32(slope * 1024.0);
+}
+std::uint32_t OffsetToWord(double offset) {
+  return DoubleToWord32(offset + 32767.0);
+}
 
 double ToleranceInLength(std::uint16_t pixels, std::uint32_t umSlope) {
   return static_cast<double>(umSlope) * pixels / 1024000.0;

@@ -5,4 +5,6 @@ TransferState& Transfer() {
   return state;
 }
 
-void ResetTransferState() { Transfer() = TransferState{}; }
+void ResetTransferState() {
+  Transfer() = TransferState{};
+}

@@ -43,9 +43,9 @@ std::string Text(int panel, int control) {
 TEST(StartUpOffscreen, ConnectsToTheVirtualSensorThroughAPseudoTerminal) {
   TempDir d;
   CopyFile(KAVRO_RESOURCE_FILE, d.file("KAVRO-XB-VevavA318.uir"));
-  Child sim({KAVRO_SIM_PROGRAM, "--dir", d.path(), "--port", "1", "--para0", "0=321",
-             "--para0", "7=42"},
-            d.file("sim.log"));
+  Child sim(
+      {KAVRO_SIM_PROGRAM, "--dir", d.path(), "--port", "1", "--para0", "0=321", "--para0", "7=42"},
+      d.file("sim.log"));
   ASSERT_TRUE(WaitFor(10, [&] { return std::filesystem::exists(d.file("COM1")); }));
 
   rt::SetProjectDir(d.path());

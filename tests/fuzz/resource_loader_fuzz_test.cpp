@@ -28,10 +28,18 @@ TEST(ResourceLoaderFuzz, MutatedResourceFilesNeverCrash) {
     for (int e = 0; e < edits && !text.empty(); ++e) {
       const size_t at = rng() % text.size();
       switch (rng() % 4) {
-        case 0: text[at] = static_cast<char>(rng() % 256); break;
-        case 1: text.erase(at, 1 + rng() % 40); break;
-        case 2: text.insert(at, std::string(1 + rng() % 5, "{}[]\",:0-e"[rng() % 10])); break;
-        default: text.resize(at); break;
+        case 0:
+          text[at] = static_cast<char>(rng() % 256);
+          break;
+        case 1:
+          text.erase(at, 1 + rng() % 40);
+          break;
+        case 2:
+          text.insert(at, std::string(1 + rng() % 5, "{}[]\",:0-e"[rng() % 10]));
+          break;
+        default:
+          text.resize(at);
+          break;
       }
     }
     rt::ResourceFile file;
@@ -70,8 +78,8 @@ TEST(ResourceLoaderFuzz, WrongTypesAreRefusedWithTheirPlace) {
       R"({"panels": [{"resource": 3, "controls": [{"id": 5, "kind": "ring", "top": "x"}]}]})",
       &file, &error));
   EXPECT_NE(error.find("control 5"), std::string::npos);
-  EXPECT_FALSE(rt::ParseResource(R"({"panels": [{"resource": 3}, {"resource": 3}]})", &file,
-                                 &error));
+  EXPECT_FALSE(
+      rt::ParseResource(R"({"panels": [{"resource": 3}, {"resource": 3}]})", &file, &error));
   EXPECT_FALSE(rt::ParseResource(
       R"({"panels": [{"resource": 3, "controls": [{"id": 1, "kind": "rocket"}]}]})", &file,
       &error));

@@ -218,9 +218,13 @@ void Scenario::run(double seconds) {
   }
 }
 
-bool Scenario::quitRequested() const { return rt::QuitRequested(); }
+bool Scenario::quitRequested() const {
+  return rt::QuitRequested();
+}
 
-std::string Scenario::status() const { return text(main(), ids::MAIN_STATUS); }
+std::string Scenario::status() const {
+  return text(main(), ids::MAIN_STATUS);
+}
 
 const std::vector<std::string>& Scenario::statusHistory() const {
   return static_cast<StatusWatcher*>(watcher_.get())->history;
@@ -243,12 +247,16 @@ std::string Scenario::text(int panel, int control) const {
   return v;
 }
 
-bool Scenario::dimmed(int panel, int control) const { return this->control(panel, control).dimmed; }
+bool Scenario::dimmed(int panel, int control) const {
+  return this->control(panel, control).dimmed;
+}
 bool Scenario::visible(int panel, int control) const {
   return this->control(panel, control).visible;
 }
 
-bool Scenario::panelVisible(int panel) const { return this->panel(panel).visible; }
+bool Scenario::panelVisible(int panel) const {
+  return this->panel(panel).visible;
+}
 
 const rt::Control& Scenario::control(int panel, int control) const {
   static const rt::Control kNone;

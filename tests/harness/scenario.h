@@ -16,8 +16,8 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "app/panels.h"
 #include "app/runtime/clock.h"

@@ -125,9 +125,9 @@ TEST(Identification, VideoFullScaleByHardwareCode) {
   struct Case {
     int hw, model, word12, fullScale;
   };
-  for (const Case& c : {Case{1, 80, 256, 256}, Case{1, 80, 700, 256}, Case{1, 80, 1024, 1024},
-                        Case{102, 500, 1024, 1024}, Case{102, 500, 300, 1024},
-                        Case{102, 500, 256, 256}}) {
+  for (const Case& c :
+       {Case{1, 80, 256, 256}, Case{1, 80, 700, 256}, Case{1, 80, 1024, 1024},
+        Case{102, 500, 1024, 1024}, Case{102, 500, 300, 1024}, Case{102, 500, 256, 256}}) {
     Scenario s;
     sim::SensorConfig config = Model(c.hw, c.model, 318);
     config.model.videoFullScaleCode = static_cast<std::uint16_t>(c.word12);

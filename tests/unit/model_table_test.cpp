@@ -35,8 +35,13 @@ TEST(ModelTable, FirmwareConditionsPickTheRightRow) {
 }
 
 TEST(ModelTable, TwoOutputModelsAreTypeThree) {
-  for (auto [hw, model] : {std::pair{4, 20160}, {4, 20162}, {6, 20280}, {101, 20160},
-                           {102, 20500}, {103, 20750}, {104, 21000}})
+  for (auto [hw, model] : {std::pair{4, 20160},
+                           {4, 20162},
+                           {6, 20280},
+                           {101, 20160},
+                           {102, 20500},
+                           {103, 20750},
+                           {104, 21000}})
     EXPECT_EQ(FindModelRow(hw, model, 318)->hardwareType, 3) << hw << "/" << model;
   for (auto [hw, model] : {std::pair{1, 80}, {2, 350}, {102, 510}, {104, 1000}})
     EXPECT_EQ(FindModelRow(hw, model, 318)->hardwareType, 1) << hw << "/" << model;

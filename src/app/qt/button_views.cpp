@@ -100,7 +100,9 @@ TwoStateView::TwoStateView(QWidget* panelWidget, int panel, const rt::Control& c
   connect(button_, &QAbstractButton::clicked, this, &TwoStateView::clicked);
 }
 
-void TwoStateView::clicked() { flipAndCommit(); }
+void TwoStateView::clicked() {
+  flipAndCommit();
+}
 
 void TwoStateView::applyKind(const rt::Control& c) {
   bool on = IsOn(c);
@@ -119,7 +121,9 @@ BinarySwitchView::BinarySwitchView(QWidget* panelWidget, int panel, const rt::Co
   connect(switch_, &QAbstractButton::clicked, this, &BinarySwitchView::clicked);
 }
 
-void BinarySwitchView::clicked() { flipAndCommit(); }
+void BinarySwitchView::clicked() {
+  flipAndCommit();
+}
 
 void BinarySwitchView::applyKind(const rt::Control& c) {
   switch_->setState(IsOn(c), ToQString(c.offText), ToQString(c.onText), ToQColor(c.textColor));

@@ -17,7 +17,9 @@ Clock* g_clock = nullptr;
 }  // namespace
 
 RealClock::RealClock() : start_(SteadySeconds()) {}
-double RealClock::now() { return SteadySeconds() - start_; }
+double RealClock::now() {
+  return SteadySeconds() - start_;
+}
 void RealClock::sleep(double seconds) {
   if (seconds > 0) std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
 }
@@ -65,14 +67,20 @@ void VirtualClock::runDue() {
   }
 }
 
-void SetClock(Clock* clock) { g_clock = clock; }
+void SetClock(Clock* clock) {
+  g_clock = clock;
+}
 
 Clock& CurrentClock() {
   static RealClock real;
   return g_clock ? *g_clock : real;
 }
 
-double Timer() { return CurrentClock().now(); }
-void Delay(double seconds) { CurrentClock().sleep(seconds); }
+double Timer() {
+  return CurrentClock().now();
+}
+void Delay(double seconds) {
+  CurrentClock().sleep(seconds);
+}
 
 }  // namespace rt

@@ -11,7 +11,7 @@ namespace rt {
 class Clock {
  public:
   virtual ~Clock() = default;
-  virtual double now() = 0;            // seconds since start
+  virtual double now() = 0;  // seconds since start
   virtual void sleep(double seconds) = 0;
   // Called by ProcessSystemEvents when no event was dispatched.
   virtual void idle() = 0;

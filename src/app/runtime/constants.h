@@ -39,10 +39,10 @@ inline constexpr int ATTR_MIN_VALUE = 810;
 inline constexpr int ATTR_MAX_VALUE = 820;
 inline constexpr int ATTR_NUM_TRACES = 900;
 inline constexpr int ATTR_POINTS_PER_SCREEN = 910;
-inline constexpr int ATTR_REFRESH_GRAPH = 920;   // automatic redraw of a graph
+inline constexpr int ATTR_REFRESH_GRAPH = 920;  // automatic redraw of a graph
 inline constexpr int ATTR_TOOLTIP_TEXT = 940;
-inline constexpr int ATTR_HELPBOX_FLAG = 610;    // help-box attribute cleared before it is shown
-inline constexpr int ATTR_STRIP_SCROLL = 1229;   // strip-chart trace attribute set on resize
+inline constexpr int ATTR_HELPBOX_FLAG = 610;   // help-box attribute cleared before it is shown
+inline constexpr int ATTR_STRIP_SCROLL = 1229;  // strip-chart trace attribute set on resize
 
 // Trace attributes of a strip chart.
 inline constexpr int ATTR_TRACE_COLOR = 1000;
@@ -75,7 +75,9 @@ inline constexpr int VAL_WHITE = 0xFFFFFF;
 inline constexpr int VAL_BLUE = 0x0000FF;
 inline constexpr int VAL_GRAY = 0x808080;
 inline constexpr int VAL_LT_GRAY = 0xC0C0C0;
-inline constexpr int MakeColor(int r, int g, int b) { return (r << 16) | (g << 8) | b; }
+inline constexpr int MakeColor(int r, int g, int b) {
+  return (r << 16) | (g << 8) | b;
+}
 
 // Serial line.
 inline constexpr int LWRS_RECEIVE = 0x8000;

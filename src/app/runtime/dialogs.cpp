@@ -7,7 +7,9 @@ namespace {
 Dialogs* g_dialogs = nullptr;
 }
 
-void SetDialogs(Dialogs* dialogs) { g_dialogs = dialogs; }
+void SetDialogs(Dialogs* dialogs) {
+  g_dialogs = dialogs;
+}
 
 int MessagePopup(const std::string& title, const std::string& text) {
   if (g_dialogs) g_dialogs->message(title, text);

@@ -38,7 +38,8 @@ void Dispatch(const QueuedEvent& ev) {
   Panel* p = FindPanel(ev.panel);
   if (!p) return;
   if (ev.control == 0) {
-    if (PanelCallback cb = FindPanelCallback(p->callback)) cb(ev.panel, ev.event, nullptr, ev.data1, ev.data2);
+    if (PanelCallback cb = FindPanelCallback(p->callback))
+      cb(ev.panel, ev.event, nullptr, ev.data1, ev.data2);
     return;
   }
   Control* c = FindControl(ev.panel, ev.control);
@@ -65,7 +66,9 @@ int DispatchQueued() {
 
 volatile std::sig_atomic_t g_terminationSignal = 0;
 
-void OnTerminationSignal(int) { g_terminationSignal = 1; }
+void OnTerminationSignal(int) {
+  g_terminationSignal = 1;
+}
 
 // The request waits until a top-level panel is shown (a signal during start-up
 // closes the program once its window is up).
@@ -89,7 +92,9 @@ void CloseOnTerminationSignals() {
   for (int sig : {SIGTERM, SIGINT, SIGHUP}) sigaction(sig, &sa, nullptr);
 }
 
-void RegisterCtrlCallback(const std::string& name, CtrlCallback fn) { E().ctrlCallbacks[name] = fn; }
+void RegisterCtrlCallback(const std::string& name, CtrlCallback fn) {
+  E().ctrlCallbacks[name] = fn;
+}
 void RegisterPanelCallback(const std::string& name, PanelCallback fn) {
   E().panelCallbacks[name] = fn;
 }
@@ -112,7 +117,9 @@ void PostCtrlEvent(int panel, int control, int event, int eventData1, int eventD
 void PostPanelEvent(int panel, int event, int eventData1, int eventData2) {
   E().queue.push_back({panel, 0, event, eventData1, eventData2});
 }
-bool EventsPending() { return !E().queue.empty(); }
+bool EventsPending() {
+  return !E().queue.empty();
+}
 
 int ProcessSystemEvents() {
   if (E().host) E().host->pump(E().queue.empty() ? 0.001 : 0.0);
@@ -136,9 +143,13 @@ int QuitUserInterface(int code) {
   return 0;
 }
 
-bool QuitRequested() { return E().quit; }
+bool QuitRequested() {
+  return E().quit;
+}
 
-void SetEventHost(EventHost* host) { E().host = host; }
+void SetEventHost(EventHost* host) {
+  E().host = host;
+}
 
 void ResetEvents() {
   E().queue.clear();

@@ -44,7 +44,9 @@ std::string FormatLocal(const char* format) {
 
 }  // namespace
 
-void SetProjectDir(const std::string& dir) { ProjectDirRef() = dir; }
+void SetProjectDir(const std::string& dir) {
+  ProjectDirRef() = dir;
+}
 
 std::string ProjectDir() {
   if (ProjectDirRef().empty()) ProjectDirRef() = ExecutableDir();
@@ -105,9 +107,15 @@ int GetFileAttrs(const std::string& path, int* readOnly, int* system, int* hidde
   return 0;
 }
 
-int DeleteFile(const std::string& path) { return std::remove(path.c_str()) == 0 ? 0 : -1; }
+int DeleteFile(const std::string& path) {
+  return std::remove(path.c_str()) == 0 ? 0 : -1;
+}
 
-std::string DateStr() { return FormatLocal("%m-%d-%Y"); }
-std::string TimeStr() { return FormatLocal("%H:%M:%S"); }
+std::string DateStr() {
+  return FormatLocal("%m-%d-%Y");
+}
+std::string TimeStr() {
+  return FormatLocal("%H:%M:%S");
+}
 
 }  // namespace rt

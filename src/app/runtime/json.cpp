@@ -28,8 +28,8 @@ class Parser {
     return false;
   }
   void skipSpace() {
-    while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t' || s_[pos_] == '\n' ||
-                                s_[pos_] == '\r'))
+    while (pos_ < s_.size() &&
+           (s_[pos_] == ' ' || s_[pos_] == '\t' || s_[pos_] == '\n' || s_[pos_] == '\r'))
       ++pos_;
   }
   bool literal(const char* word) {
@@ -146,29 +146,50 @@ class Parser {
       if (pos_ >= s_.size()) break;
       char e = s_[pos_++];
       switch (e) {
-        case '"': *out += '"'; break;
-        case '\\': *out += '\\'; break;
-        case '/': *out += '/'; break;
-        case 'b': *out += '\b'; break;
-        case 'f': *out += '\f'; break;
-        case 'n': *out += '\n'; break;
-        case 'r': *out += '\r'; break;
-        case 't': *out += '\t'; break;
+        case '"':
+          *out += '"';
+          break;
+        case '\\':
+          *out += '\\';
+          break;
+        case '/':
+          *out += '/';
+          break;
+        case 'b':
+          *out += '\b';
+          break;
+        case 'f':
+          *out += '\f';
+          break;
+        case 'n':
+          *out += '\n';
+          break;
+        case 'r':
+          *out += '\r';
+          break;
+        case 't':
+          *out += '\t';
+          break;
         case 'u': {
           if (pos_ + 4 > s_.size()) return fail("short \\u escape");
           unsigned cp = 0;
           for (int i = 0; i < 4; ++i) {
             char h = s_[pos_++];
             cp <<= 4;
-            if (h >= '0' && h <= '9') cp |= h - '0';
-            else if (h >= 'a' && h <= 'f') cp |= h - 'a' + 10;
-            else if (h >= 'A' && h <= 'F') cp |= h - 'A' + 10;
-            else return fail("bad \\u escape");
+            if (h >= '0' && h <= '9')
+              cp |= h - '0';
+            else if (h >= 'a' && h <= 'f')
+              cp |= h - 'a' + 10;
+            else if (h >= 'A' && h <= 'F')
+              cp |= h - 'A' + 10;
+            else
+              return fail("bad \\u escape");
           }
           AppendUtf8(out, cp);
           break;
         }
-        default: return fail("unknown escape");
+        default:
+          return fail("unknown escape");
       }
     }
     return fail("unterminated string");

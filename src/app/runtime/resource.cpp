@@ -18,14 +18,22 @@ std::map<std::string, ResourceFile>& Loaded() {
 
 const std::map<std::string, ControlKind>& KindNames() {
   static const std::map<std::string, ControlKind> names = {
-      {"command", ControlKind::CommandButton}, {"picture-button", ControlKind::PictureButton},
-      {"toggle", ControlKind::ToggleButton},   {"radio", ControlKind::RadioButton},
-      {"checkbox", ControlKind::CheckBox},     {"binary-switch", ControlKind::BinarySwitch},
-      {"ring", ControlKind::Ring},             {"numeric", ControlKind::Numeric},
-      {"string", ControlKind::String},         {"textbox", ControlKind::TextBox},
-      {"text-message", ControlKind::TextMessage}, {"led", ControlKind::Led},
-      {"slider", ControlKind::Slider},         {"graph", ControlKind::Graph},
-      {"strip-chart", ControlKind::StripChart}, {"picture", ControlKind::Picture},
+      {"command", ControlKind::CommandButton},
+      {"picture-button", ControlKind::PictureButton},
+      {"toggle", ControlKind::ToggleButton},
+      {"radio", ControlKind::RadioButton},
+      {"checkbox", ControlKind::CheckBox},
+      {"binary-switch", ControlKind::BinarySwitch},
+      {"ring", ControlKind::Ring},
+      {"numeric", ControlKind::Numeric},
+      {"string", ControlKind::String},
+      {"textbox", ControlKind::TextBox},
+      {"text-message", ControlKind::TextMessage},
+      {"led", ControlKind::Led},
+      {"slider", ControlKind::Slider},
+      {"graph", ControlKind::Graph},
+      {"strip-chart", ControlKind::StripChart},
+      {"picture", ControlKind::Picture},
       {"decoration", ControlKind::Decoration}};
   return names;
 }
@@ -196,8 +204,10 @@ bool ReadControl(const Value& v, Control* c, std::string* error, const std::stri
   } else if (c->kind == ControlKind::TextBox && !c->text.empty()) {
     std::string cur;
     for (char ch : c->text) {
-      if (ch == '\n') c->lines.push_back(cur), cur.clear();
-      else cur += ch;
+      if (ch == '\n')
+        c->lines.push_back(cur), cur.clear();
+      else
+        cur += ch;
     }
     c->lines.push_back(cur);
   }
@@ -289,6 +299,8 @@ const ResourceFile* FindResourceFile(const std::string& path) {
   return it == Loaded().end() ? nullptr : &it->second;
 }
 
-void ClearResourceFiles() { Loaded().clear(); }
+void ClearResourceFiles() {
+  Loaded().clear();
+}
 
 }  // namespace rt

@@ -45,7 +45,9 @@ bool PathExists(const std::string& path) {
 
 }  // namespace
 
-void SetPortBackendFactory(PortBackendFactory factory) { St().factory = std::move(factory); }
+void SetPortBackendFactory(PortBackendFactory factory) {
+  St().factory = std::move(factory);
+}
 
 std::string DevicePathForPort(int port) {
   std::string link = MakePathname(ProjectDir(), "COM" + std::to_string(port));
@@ -90,7 +92,9 @@ int CloseCom(int port) {
   return 0;
 }
 
-bool IsPortOpen(int port) { return Find(port) != nullptr; }
+bool IsPortOpen(int port) {
+  return Find(port) != nullptr;
+}
 
 int ComWrt(int port, const std::uint8_t* buffer, int count) {
   ComPort* p = Find(port);

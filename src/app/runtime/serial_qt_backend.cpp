@@ -7,12 +7,17 @@ namespace {
 
 int MapOpenError(QSerialPort::SerialPortError e) {
   switch (e) {
-    case QSerialPort::DeviceNotFoundError: return kRs232NoPortFound;
+    case QSerialPort::DeviceNotFoundError:
+      return kRs232NoPortFound;
     case QSerialPort::PermissionError:
-    case QSerialPort::OpenError: return kRs232CannotOpenPort;
-    case QSerialPort::UnsupportedOperationError: return kRs232InvalidParameter;
-    case QSerialPort::TimeoutError: return kRs232Timeout;
-    default: return kRs232UnknownSysErr;
+    case QSerialPort::OpenError:
+      return kRs232CannotOpenPort;
+    case QSerialPort::UnsupportedOperationError:
+      return kRs232InvalidParameter;
+    case QSerialPort::TimeoutError:
+      return kRs232Timeout;
+    default:
+      return kRs232UnknownSysErr;
   }
 }
 
@@ -64,6 +69,8 @@ class QtPortBackend : public PortBackend {
 
 }  // namespace
 
-std::unique_ptr<PortBackend> MakeQtPortBackend() { return std::make_unique<QtPortBackend>(); }
+std::unique_ptr<PortBackend> MakeQtPortBackend() {
+  return std::make_unique<QtPortBackend>();
+}
 
 }  // namespace rt

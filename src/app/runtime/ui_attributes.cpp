@@ -19,28 +19,62 @@ int SetCtrlAttribute(int panel, int control, int attr, int value) {
   Control* c = FindControl(panel, control);
   if (!c) return UIE_INVALID_CONTROL;
   switch (attr) {
-    case ATTR_DIMMED: c->dimmed = value != 0; break;
-    case ATTR_VISIBLE: c->visible = value != 0; break;
-    case ATTR_LEFT: c->left = value; break;
-    case ATTR_TOP: c->top = value; break;
-    case ATTR_WIDTH: c->width = value; break;
-    case ATTR_HEIGHT: c->height = value; break;
-    case ATTR_TEXT_COLOR: c->textColor = value; break;
-    case ATTR_TEXT_BGCOLOR: c->bgColor = value; break;
-    case ATTR_TEXT_BOLD: c->bold = value != 0; break;
-    case ATTR_TEXT_POINT_SIZE: c->pointSize = value; break;
-    case ATTR_FRAME_COLOR: c->frameColor = value; break;
-    case ATTR_PRECISION: c->precision = value; break;
+    case ATTR_DIMMED:
+      c->dimmed = value != 0;
+      break;
+    case ATTR_VISIBLE:
+      c->visible = value != 0;
+      break;
+    case ATTR_LEFT:
+      c->left = value;
+      break;
+    case ATTR_TOP:
+      c->top = value;
+      break;
+    case ATTR_WIDTH:
+      c->width = value;
+      break;
+    case ATTR_HEIGHT:
+      c->height = value;
+      break;
+    case ATTR_TEXT_COLOR:
+      c->textColor = value;
+      break;
+    case ATTR_TEXT_BGCOLOR:
+      c->bgColor = value;
+      break;
+    case ATTR_TEXT_BOLD:
+      c->bold = value != 0;
+      break;
+    case ATTR_TEXT_POINT_SIZE:
+      c->pointSize = value;
+      break;
+    case ATTR_FRAME_COLOR:
+      c->frameColor = value;
+      break;
+    case ATTR_PRECISION:
+      c->precision = value;
+      break;
     case ATTR_NUM_TRACES:
       c->strip.numTraces = std::max(1, value);
       c->strip.traces.resize(c->strip.numTraces);
       c->strip.points.resize(c->strip.numTraces);
       break;
-    case ATTR_POINTS_PER_SCREEN: c->strip.pointsPerScreen = std::max(1, value); break;
-    case ATTR_REFRESH_GRAPH: c->graph.autoRedraw = value != 0; break;
-    case ATTR_MIN_VALUE: c->minValue = value; break;
-    case ATTR_MAX_VALUE: c->maxValue = value; break;
-    default: c->extraAttrs[attr] = value; break;
+    case ATTR_POINTS_PER_SCREEN:
+      c->strip.pointsPerScreen = std::max(1, value);
+      break;
+    case ATTR_REFRESH_GRAPH:
+      c->graph.autoRedraw = value != 0;
+      break;
+    case ATTR_MIN_VALUE:
+      c->minValue = value;
+      break;
+    case ATTR_MAX_VALUE:
+      c->maxValue = value;
+      break;
+    default:
+      c->extraAttrs[attr] = value;
+      break;
   }
   return Changed(panel, control);
 }
@@ -49,9 +83,14 @@ int SetCtrlAttribute(int panel, int control, int attr, double value) {
   Control* c = FindControl(panel, control);
   if (!c) return UIE_INVALID_CONTROL;
   switch (attr) {
-    case ATTR_MIN_VALUE: c->minValue = value; break;
-    case ATTR_MAX_VALUE: c->maxValue = value; break;
-    default: return SetCtrlAttribute(panel, control, attr, static_cast<int>(value));
+    case ATTR_MIN_VALUE:
+      c->minValue = value;
+      break;
+    case ATTR_MAX_VALUE:
+      c->maxValue = value;
+      break;
+    default:
+      return SetCtrlAttribute(panel, control, attr, static_cast<int>(value));
   }
   return Changed(panel, control);
 }
@@ -60,12 +99,23 @@ int SetCtrlAttribute(int panel, int control, int attr, const std::string& value)
   Control* c = FindControl(panel, control);
   if (!c) return UIE_INVALID_CONTROL;
   switch (attr) {
-    case ATTR_LABEL_TEXT: c->label = value; break;
-    case ATTR_ON_TEXT: c->onText = value; break;
-    case ATTR_OFF_TEXT: c->offText = value; break;
-    case ATTR_TEXT_FONT: c->font = value; break;
-    case ATTR_TOOLTIP_TEXT: c->tooltip = value; break;
-    default: return UIE_INVALID_CONTROL;
+    case ATTR_LABEL_TEXT:
+      c->label = value;
+      break;
+    case ATTR_ON_TEXT:
+      c->onText = value;
+      break;
+    case ATTR_OFF_TEXT:
+      c->offText = value;
+      break;
+    case ATTR_TEXT_FONT:
+      c->font = value;
+      break;
+    case ATTR_TOOLTIP_TEXT:
+      c->tooltip = value;
+      break;
+    default:
+      return UIE_INVALID_CONTROL;
   }
   return Changed(panel, control);
 }
@@ -78,21 +128,51 @@ int GetCtrlAttribute(int panel, int control, int attr, int* value) {
   Control* c = FindControl(panel, control);
   if (!c) return UIE_INVALID_CONTROL;
   switch (attr) {
-    case ATTR_DIMMED: *value = c->dimmed; break;
-    case ATTR_VISIBLE: *value = c->visible; break;
-    case ATTR_LEFT: *value = c->left; break;
-    case ATTR_TOP: *value = c->top; break;
-    case ATTR_WIDTH: *value = c->width; break;
-    case ATTR_HEIGHT: *value = c->height; break;
-    case ATTR_TEXT_COLOR: *value = c->textColor; break;
-    case ATTR_TEXT_BGCOLOR: *value = c->bgColor; break;
-    case ATTR_TEXT_BOLD: *value = c->bold; break;
-    case ATTR_TEXT_POINT_SIZE: *value = c->pointSize; break;
-    case ATTR_FRAME_COLOR: *value = c->frameColor; break;
-    case ATTR_PRECISION: *value = c->precision; break;
-    case ATTR_NUM_TRACES: *value = c->strip.numTraces; break;
-    case ATTR_POINTS_PER_SCREEN: *value = c->strip.pointsPerScreen; break;
-    case ATTR_REFRESH_GRAPH: *value = c->graph.autoRedraw; break;
+    case ATTR_DIMMED:
+      *value = c->dimmed;
+      break;
+    case ATTR_VISIBLE:
+      *value = c->visible;
+      break;
+    case ATTR_LEFT:
+      *value = c->left;
+      break;
+    case ATTR_TOP:
+      *value = c->top;
+      break;
+    case ATTR_WIDTH:
+      *value = c->width;
+      break;
+    case ATTR_HEIGHT:
+      *value = c->height;
+      break;
+    case ATTR_TEXT_COLOR:
+      *value = c->textColor;
+      break;
+    case ATTR_TEXT_BGCOLOR:
+      *value = c->bgColor;
+      break;
+    case ATTR_TEXT_BOLD:
+      *value = c->bold;
+      break;
+    case ATTR_TEXT_POINT_SIZE:
+      *value = c->pointSize;
+      break;
+    case ATTR_FRAME_COLOR:
+      *value = c->frameColor;
+      break;
+    case ATTR_PRECISION:
+      *value = c->precision;
+      break;
+    case ATTR_NUM_TRACES:
+      *value = c->strip.numTraces;
+      break;
+    case ATTR_POINTS_PER_SCREEN:
+      *value = c->strip.pointsPerScreen;
+      break;
+    case ATTR_REFRESH_GRAPH:
+      *value = c->graph.autoRedraw;
+      break;
     default: {
       auto it = c->extraAttrs.find(attr);
       if (it == c->extraAttrs.end()) return UIE_INVALID_CONTROL;
@@ -123,12 +203,23 @@ int GetCtrlAttribute(int panel, int control, int attr, std::string* value) {
   Control* c = FindControl(panel, control);
   if (!c) return UIE_INVALID_CONTROL;
   switch (attr) {
-    case ATTR_LABEL_TEXT: *value = c->label; break;
-    case ATTR_ON_TEXT: *value = c->onText; break;
-    case ATTR_OFF_TEXT: *value = c->offText; break;
-    case ATTR_TEXT_FONT: *value = c->font; break;
-    case ATTR_TOOLTIP_TEXT: *value = c->tooltip; break;
-    default: return UIE_INVALID_CONTROL;
+    case ATTR_LABEL_TEXT:
+      *value = c->label;
+      break;
+    case ATTR_ON_TEXT:
+      *value = c->onText;
+      break;
+    case ATTR_OFF_TEXT:
+      *value = c->offText;
+      break;
+    case ATTR_TEXT_FONT:
+      *value = c->font;
+      break;
+    case ATTR_TOOLTIP_TEXT:
+      *value = c->tooltip;
+      break;
+    default:
+      return UIE_INVALID_CONTROL;
   }
   return 0;
 }

@@ -27,8 +27,12 @@ UiState& S() {
   return state;
 }
 
-void NotifyPanel(int panel) { NotifyPanelChanged(panel); }
-void NotifyControl(int panel, int control) { NotifyControlChanged(panel, control); }
+void NotifyPanel(int panel) {
+  NotifyPanelChanged(panel);
+}
+void NotifyControl(int panel, int control) {
+  NotifyControlChanged(panel, control);
+}
 
 bool IsNumericKind(ControlKind k) {
   switch (k) {
@@ -98,7 +102,9 @@ void NotifyControlChanged(int panel, int control) {
   if (S().observer) S().observer->controlChanged(panel, control);
 }
 
-void SetUiObserver(UiObserver* observer) { S().observer = observer; }
+void SetUiObserver(UiObserver* observer) {
+  S().observer = observer;
+}
 
 Panel* FindPanel(int panel) {
   auto it = S().panels.find(panel);
@@ -133,8 +139,12 @@ void SetScreenSize(int width, int height) {
   S().screenWidth = width;
   S().screenHeight = height;
 }
-int ScreenWidth() { return S().screenWidth; }
-int ScreenHeight() { return S().screenHeight; }
+int ScreenWidth() {
+  return S().screenWidth;
+}
+int ScreenHeight() {
+  return S().screenHeight;
+}
 
 int LoadPanel(int parent, const std::string& file, int resourceId) {
   if (parent != 0 && !FindPanel(parent)) return UIE_INVALID_PANEL;
@@ -213,14 +223,29 @@ int GetPanelAttribute(int panel, int attr, int* value) {
   Panel* p = FindPanel(panel);
   if (!p) return UIE_INVALID_PANEL;
   switch (attr) {
-    case ATTR_LEFT: *value = p->left; break;
-    case ATTR_TOP: *value = p->top; break;
-    case ATTR_WIDTH: *value = p->width; break;
-    case ATTR_HEIGHT: *value = p->height; break;
-    case ATTR_VISIBLE: *value = p->visible; break;
-    case ATTR_WINDOW_ZOOM: *value = p->zoom; break;
-    case ATTR_BACKCOLOR: *value = p->backColor; break;
-    default: return UIE_INVALID_CONTROL;
+    case ATTR_LEFT:
+      *value = p->left;
+      break;
+    case ATTR_TOP:
+      *value = p->top;
+      break;
+    case ATTR_WIDTH:
+      *value = p->width;
+      break;
+    case ATTR_HEIGHT:
+      *value = p->height;
+      break;
+    case ATTR_VISIBLE:
+      *value = p->visible;
+      break;
+    case ATTR_WINDOW_ZOOM:
+      *value = p->zoom;
+      break;
+    case ATTR_BACKCOLOR:
+      *value = p->backColor;
+      break;
+    default:
+      return UIE_INVALID_CONTROL;
   }
   return 0;
 }
@@ -229,14 +254,29 @@ int SetPanelAttribute(int panel, int attr, int value) {
   Panel* p = FindPanel(panel);
   if (!p) return UIE_INVALID_PANEL;
   switch (attr) {
-    case ATTR_LEFT: p->left = value; break;
-    case ATTR_TOP: p->top = value; break;
-    case ATTR_WIDTH: p->width = value; break;
-    case ATTR_HEIGHT: p->height = value; break;
-    case ATTR_VISIBLE: p->visible = value != 0; break;
-    case ATTR_WINDOW_ZOOM: p->zoom = value; break;
-    case ATTR_BACKCOLOR: p->backColor = value; break;
-    default: return UIE_INVALID_CONTROL;
+    case ATTR_LEFT:
+      p->left = value;
+      break;
+    case ATTR_TOP:
+      p->top = value;
+      break;
+    case ATTR_WIDTH:
+      p->width = value;
+      break;
+    case ATTR_HEIGHT:
+      p->height = value;
+      break;
+    case ATTR_VISIBLE:
+      p->visible = value != 0;
+      break;
+    case ATTR_WINDOW_ZOOM:
+      p->zoom = value;
+      break;
+    case ATTR_BACKCOLOR:
+      p->backColor = value;
+      break;
+    default:
+      return UIE_INVALID_CONTROL;
   }
   NotifyPanel(panel);
   return 0;
@@ -257,7 +297,9 @@ int SetActivePanel(int panel) {
   NotifyPanel(panel);
   return 0;
 }
-int GetActivePanel() { return S().activePanel; }
+int GetActivePanel() {
+  return S().activePanel;
+}
 
 int SetActiveCtrl(int panel, int control) {
   if (!FindControl(panel, control)) return UIE_INVALID_CONTROL;
@@ -270,9 +312,15 @@ int GetActiveCtrl(int panel) {
   return it == S().activeCtrl.end() ? 0 : it->second;
 }
 
-int SetCtrlVal(int panel, int control, double value) { return SetNumber(panel, control, value); }
-int SetCtrlVal(int panel, int control, int value) { return SetNumber(panel, control, value); }
-int SetCtrlVal(int panel, int control, unsigned value) { return SetNumber(panel, control, value); }
+int SetCtrlVal(int panel, int control, double value) {
+  return SetNumber(panel, control, value);
+}
+int SetCtrlVal(int panel, int control, int value) {
+  return SetNumber(panel, control, value);
+}
+int SetCtrlVal(int panel, int control, unsigned value) {
+  return SetNumber(panel, control, value);
+}
 int SetCtrlVal(int panel, int control, long value) {
   return SetNumber(panel, control, static_cast<double>(value));
 }

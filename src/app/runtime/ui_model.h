@@ -39,7 +39,7 @@ struct RingItem {
 struct Plot {
   int handle = 0;
   enum class Kind { XY, Rectangle } kind = Kind::XY;
-  std::vector<double> xs, ys;   // XY
+  std::vector<double> xs, ys;             // XY
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Rectangle
   int color = 0;
   int fillColor = 0;
@@ -97,8 +97,8 @@ struct Control {
   double minValue = 0, maxValue = 65535;
   bool integerData = true;  // numeric data type: integer or double
   std::string tooltip;
-  double num = 0;            // value of numeric-like kinds
-  std::string text;          // value of string and text-message kinds
+  double num = 0;                  // value of numeric-like kinds
+  std::string text;                // value of string and text-message kinds
   std::vector<std::string> lines;  // text-box lines
   std::vector<RingItem> items;     // ring items
   GraphData graph;
