@@ -4,7 +4,7 @@
 # Without a display the program runs under Xvfb (say so on the terminal).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh
+bash scripts/build.sh kavro-xb-scope kavro-xb-sim
 BIN="$PWD/build"
 
 "$BIN/kavro-xb-sim" --dir "$BIN" --port 1 --quiet &
