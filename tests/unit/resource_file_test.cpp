@@ -9,6 +9,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -67,12 +68,14 @@ bool IsHelpBox(int panel, int id) {
          (panel == ids::PANEL_COMSET && id == ids::COM_HELP);
 }
 
-// The roll, video and pixel graphs take turns in one place; the logo sits on the header strip.
+// The roll, video and pixel graphs take turns in one place, and so do the Zoom toggle (run
+// mode) and the Raw toggle (video mode); the logo sits on the header strip.
 bool MayShare(int panel, int a, int b) {
   if (panel != ids::PANEL_MAIN) return false;
   static const std::set<int> graphs = {ids::MAIN_ROLL_GRAPH, ids::MAIN_VIDEO_GRAPH,
                                        ids::MAIN_PIXEL_GRAPH};
   if (graphs.count(a) && graphs.count(b)) return true;
+  if (std::minmax(a, b) == std::minmax(ids::MAIN_ZOOM, ids::MAIN_RAW)) return true;
   return std::minmax(a, b) == std::minmax(ids::MAIN_HEADER, ids::MAIN_LOGO);
 }
 
@@ -214,8 +217,17 @@ TEST_F(ResourceFileTest, PanelsSitWhereStartUpPutsThem) {
   EXPECT_EQ(main.callback, "CC_PANEL");
   EXPECT_EQ(main.title, "KAVRO-XB-Scope");
 
-  // The four child panels share one place at top 105, left 8 and must fit there.
+  const rt::Panel& com = P(ids::PANEL_COMSET);
+  EXPECT_EQ(com.top, 316);
+  EXPECT_EQ(com.left, 337);
+  EXPECT_LE(337 + com.width, main.width);
+  EXPECT_LE(316 + com.height, main.height);
+
+  // The four child panels share one place at top 105, left 8 and must fit there. They end
+  // left of the settings panel, so that neither covers part of the other when both are shown.
   const rt::Panel& para1 = P(ids::PANEL_PARA1);
+  EXPECT_EQ(para1.width, 328);
+  EXPECT_EQ(para1.height, 294);
   for (int res : {ids::PANEL_PARA1, ids::PANEL_PARA2, ids::PANEL_RECORDER, ids::PANEL_CALIB}) {
     SCOPED_TRACE(res);
     const rt::Panel& child = P(res);
@@ -223,14 +235,9 @@ TEST_F(ResourceFileTest, PanelsSitWhereStartUpPutsThem) {
     EXPECT_EQ(child.left, 8);
     EXPECT_EQ(child.width, para1.width);
     EXPECT_EQ(child.height, para1.height);
-    EXPECT_LE(8 + child.width, main.width);
+    EXPECT_LT(child.left + child.width, com.left);
     EXPECT_LE(105 + child.height, main.height);
   }
-  const rt::Panel& com = P(ids::PANEL_COMSET);
-  EXPECT_EQ(com.top, 316);
-  EXPECT_EQ(com.left, 337);
-  EXPECT_LE(337 + com.width, main.width);
-  EXPECT_LE(316 + com.height, main.height);
 }
 
 TEST_F(ResourceFileTest, EveryControlHasTheKindAndCallbackTheProgramExpects) {
@@ -315,6 +322,25 @@ TEST_F(ResourceFileTest, StatusLineAndHelpBoxes) {
   // Long enough for the longest help texts (about 46 characters, up to 8 lines).
   EXPECT_GE(help.width, 300);
   EXPECT_GE(large.height, 120);
+
+  // The settings panel's help box opens beside the button it explains: 15 right of Try to
+  // connect, 10 right of Accept, 200 left of Discard, 65 above each. It stays inside the panel
+  // and wide enough for its longest line.
+  const rt::Panel& com = P(ids::PANEL_COMSET);
+  EXPECT_GE(comHelp.width, 296);
+  struct Beside {
+    int button, dx;
+  };
+  for (Beside b :
+       {Beside{ids::COM_TRY, 15}, Beside{ids::COM_ACCEPT, 10}, Beside{ids::COM_DISCARD, -200}}) {
+    const rt::Control& button = Ctl(ids::PANEL_COMSET, b.button);
+    SCOPED_TRACE(button.name);
+    const int left = button.left + b.dx, top = button.top - 65;
+    EXPECT_GE(left, 0);
+    EXPECT_GE(top, 0);
+    EXPECT_LE(left + comHelp.width, com.width);
+    EXPECT_LE(top + comHelp.height, button.top);
+  }
 }
 
 TEST_F(ResourceFileTest, GraphsAndWhatIsShownAtStart) {
@@ -325,8 +351,25 @@ TEST_F(ResourceFileTest, GraphsAndWhatIsShownAtStart) {
   EXPECT_FALSE(Ctl(ids::PANEL_MAIN, ids::MAIN_VIDEO_GRAPH).visible);
   EXPECT_FALSE(Ctl(ids::PANEL_MAIN, ids::MAIN_PIXEL_GRAPH).visible);
   EXPECT_TRUE(Ctl(ids::PANEL_MAIN, ids::MAIN_DATA_GRAPH).visible);
-  EXPECT_TRUE(Ctl(ids::PANEL_MAIN, ids::MAIN_ZOOM).visible);
-  EXPECT_FALSE(Ctl(ids::PANEL_MAIN, ids::MAIN_RAW).visible);
+  // The three big graphs take turns in one place; the data graph below shares their width and
+  // is high enough to read its cursors and bands.
+  for (int id : {ids::MAIN_VIDEO_GRAPH, ids::MAIN_PIXEL_GRAPH}) {
+    const rt::Control& g = Ctl(ids::PANEL_MAIN, id);
+    EXPECT_EQ(std::make_tuple(g.left, g.top, g.width, g.height),
+              std::make_tuple(roll.left, roll.top, roll.width, roll.height))
+        << g.name;
+  }
+  const rt::Control& data = Ctl(ids::PANEL_MAIN, ids::MAIN_DATA_GRAPH);
+  EXPECT_EQ(data.left, roll.left);
+  EXPECT_EQ(data.width, roll.width);
+  EXPECT_GE(data.top, roll.top + roll.height);
+  EXPECT_GE(data.height, 80);
+  const rt::Control& zoom = Ctl(ids::PANEL_MAIN, ids::MAIN_ZOOM);
+  const rt::Control& raw = Ctl(ids::PANEL_MAIN, ids::MAIN_RAW);
+  EXPECT_EQ(std::make_tuple(zoom.left, zoom.top, zoom.width, zoom.height),
+            std::make_tuple(raw.left, raw.top, raw.width, raw.height));
+  EXPECT_TRUE(zoom.visible);
+  EXPECT_FALSE(raw.visible);
   EXPECT_FALSE(Ctl(ids::PANEL_CALIB, ids::CAL_WRITE_XFLASH).visible);
 
   // Parameter panel 1 is the child shown at start, RAM the transfer target.
