@@ -15,66 +15,104 @@ int Changed(int panel, int control) {
 
 }  // namespace
 
+namespace {
+
+// Where each attribute lives in the control; null when it is not of that type.
+int* IntAttribute(Control& c, int attr) {
+  switch (attr) {
+    case ATTR_LEFT:
+      return &c.left;
+    case ATTR_TOP:
+      return &c.top;
+    case ATTR_WIDTH:
+      return &c.width;
+    case ATTR_HEIGHT:
+      return &c.height;
+    case ATTR_TEXT_COLOR:
+      return &c.textColor;
+    case ATTR_TEXT_BGCOLOR:
+      return &c.bgColor;
+    case ATTR_TEXT_POINT_SIZE:
+      return &c.pointSize;
+    case ATTR_FRAME_COLOR:
+      return &c.frameColor;
+    case ATTR_PRECISION:
+      return &c.precision;
+    case ATTR_NUM_TRACES:
+      return &c.strip.numTraces;
+    case ATTR_POINTS_PER_SCREEN:
+      return &c.strip.pointsPerScreen;
+    default:
+      return nullptr;
+  }
+}
+
+bool* FlagAttribute(Control& c, int attr) {
+  switch (attr) {
+    case ATTR_DIMMED:
+      return &c.dimmed;
+    case ATTR_VISIBLE:
+      return &c.visible;
+    case ATTR_TEXT_BOLD:
+      return &c.bold;
+    case ATTR_REFRESH_GRAPH:
+      return &c.graph.autoRedraw;
+    default:
+      return nullptr;
+  }
+}
+
+double* RangeAttribute(Control& c, int attr) {
+  switch (attr) {
+    case ATTR_MIN_VALUE:
+      return &c.minValue;
+    case ATTR_MAX_VALUE:
+      return &c.maxValue;
+    default:
+      return nullptr;
+  }
+}
+
+std::string* TextAttribute(Control& c, int attr) {
+  switch (attr) {
+    case ATTR_LABEL_TEXT:
+      return &c.label;
+    case ATTR_ON_TEXT:
+      return &c.onText;
+    case ATTR_OFF_TEXT:
+      return &c.offText;
+    case ATTR_TEXT_FONT:
+      return &c.font;
+    case ATTR_TOOLTIP_TEXT:
+      return &c.tooltip;
+    default:
+      return nullptr;
+  }
+}
+
+// A strip chart keeps at least one trace and one point, with storage for each trace.
+void KeepStripChartConsistent(Control& c) {
+  StripChartData& s = c.strip;
+  s.numTraces = std::max(1, s.numTraces);
+  s.pointsPerScreen = std::max(1, s.pointsPerScreen);
+  s.traces.resize(s.numTraces);
+  s.points.resize(s.numTraces);
+}
+
+}  // namespace
+
 int SetCtrlAttribute(int panel, int control, int attr, int value) {
   Control* c = FindControl(panel, control);
   if (!c) return UIE_INVALID_CONTROL;
-  switch (attr) {
-    case ATTR_DIMMED:
-      c->dimmed = value != 0;
-      break;
-    case ATTR_VISIBLE:
-      c->visible = value != 0;
-      break;
-    case ATTR_LEFT:
-      c->left = value;
-      break;
-    case ATTR_TOP:
-      c->top = value;
-      break;
-    case ATTR_WIDTH:
-      c->width = value;
-      break;
-    case ATTR_HEIGHT:
-      c->height = value;
-      break;
-    case ATTR_TEXT_COLOR:
-      c->textColor = value;
-      break;
-    case ATTR_TEXT_BGCOLOR:
-      c->bgColor = value;
-      break;
-    case ATTR_TEXT_BOLD:
-      c->bold = value != 0;
-      break;
-    case ATTR_TEXT_POINT_SIZE:
-      c->pointSize = value;
-      break;
-    case ATTR_FRAME_COLOR:
-      c->frameColor = value;
-      break;
-    case ATTR_PRECISION:
-      c->precision = value;
-      break;
-    case ATTR_NUM_TRACES:
-      c->strip.numTraces = std::max(1, value);
-      c->strip.traces.resize(c->strip.numTraces);
-      c->strip.points.resize(c->strip.numTraces);
-      break;
-    case ATTR_POINTS_PER_SCREEN:
-      c->strip.pointsPerScreen = std::max(1, value);
-      break;
-    case ATTR_REFRESH_GRAPH:
-      c->graph.autoRedraw = value != 0;
-      break;
-    case ATTR_MIN_VALUE:
-      c->minValue = value;
-      break;
-    case ATTR_MAX_VALUE:
-      c->maxValue = value;
-      break;
-    default:
-      c->extraAttrs[attr] = value;
-      break;
+  if (int* field = IntAttribute(*c, attr)) {
+    *field = value;
+    KeepStripChartConsistent(*c);
+  } else if (bool* flag = FlagAttribute(*c, attr)) {
+    *flag = value != 0;
+  } else if (double* range = RangeAttribute(*c, attr)) {
+    *range = value;
+  } else {
+    c->extraAttrs[attr] = value;
   }
   return Changed(panel, control);
 }
@@ -82,41 +120,18 @@ int SetCtrlAttribute(int panel, int control, int attr, int value) {
 int SetCtrlAttribute(int panel, int control, int attr, double value) {
   Control* c = FindControl(panel, control);
   if (!c) return UIE_INVALID_CONTROL;
-  switch (attr) {
-    case ATTR_MIN_VALUE:
-      c->minValue = value;
-      break;
-    case ATTR_MAX_VALUE:
-      c->maxValue = value;
-      break;
-    default:
-      return SetCtrlAttribute(panel, control, attr, static_cast<int>(value));
-  }
+  double* range = RangeAttribute(*c, attr);
+  if (!range) return SetCtrlAttribute(panel, control, attr, static_cast<int>(value));
+  *range = value;
   return Changed(panel, control);
 }
 
 int SetCtrlAttribute(int panel, int control, int attr, const std::string& value) {
   Control* c = FindControl(panel, control);
   if (!c) return UIE_INVALID_CONTROL;
-  switch (attr) {
-    case ATTR_LABEL_TEXT:
-      c->label = value;
-      break;
-    case ATTR_ON_TEXT:
-      c->onText = value;
-      break;
-    case ATTR_OFF_TEXT:
-      c->offText = value;
-      break;
-    case ATTR_TEXT_FONT:
-      c->font = value;
-      break;
-    case ATTR_TOOLTIP_TEXT:
-      c->tooltip = value;
-      break;
-    default:
-      return UIE_INVALID_CONTROL;
-  }
+  std::string* text = TextAttribute(*c, attr);
+  if (!text) return UIE_INVALID_CONTROL;
+  *text = value;
   return Changed(panel, control);
 }
 
@@ -127,57 +142,16 @@ int SetCtrlAttribute(int panel, int control, int attr, const char* value) {
 int GetCtrlAttribute(int panel, int control, int attr, int* value) {
   Control* c = FindControl(panel, control);
   if (!c) return UIE_INVALID_CONTROL;
-  switch (attr) {
-    case ATTR_DIMMED:
-      *value = c->dimmed;
-      break;
-    case ATTR_VISIBLE:
-      *value = c->visible;
-      break;
-    case ATTR_LEFT:
-      *value = c->left;
-      break;
-    case ATTR_TOP:
-      *value = c->top;
-      break;
-    case ATTR_WIDTH:
-      *value = c->width;
-      break;
-    case ATTR_HEIGHT:
-      *value = c->height;
-      break;
-    case ATTR_TEXT_COLOR:
-      *value = c->textColor;
-      break;
-    case ATTR_TEXT_BGCOLOR:
-      *value = c->bgColor;
-      break;
-    case ATTR_TEXT_BOLD:
-      *value = c->bold;
-      break;
-    case ATTR_TEXT_POINT_SIZE:
-      *value = c->pointSize;
-      break;
-    case ATTR_FRAME_COLOR:
-      *value = c->frameColor;
-      break;
-    case ATTR_PRECISION:
-      *value = c->precision;
-      break;
-    case ATTR_NUM_TRACES:
-      *value = c->strip.numTraces;
-      break;
-    case ATTR_POINTS_PER_SCREEN:
-      *value = c->strip.pointsPerScreen;
-      break;
-    case ATTR_REFRESH_GRAPH:
-      *value = c->graph.autoRedraw;
-      break;
-    default: {
-      auto it = c->extraAttrs.find(attr);
-      if (it == c->extraAttrs.end()) return UIE_INVALID_CONTROL;
-      *value = static_cast<int>(it->second);
-    }
+  if (int* field = IntAttribute(*c, attr)) {
+    *value = *field;
+  } else if (bool* flag = FlagAttribute(*c, attr)) {
+    *value = *flag ? 1 : 0;
+  } else if (double* range = RangeAttribute(*c, attr)) {
+    *value = static_cast<int>(*range);
+  } else {
+    auto it = c->extraAttrs.find(attr);
+    if (it == c->extraAttrs.end()) return UIE_INVALID_CONTROL;
+    *value = static_cast<int>(it->second);
   }
   return 0;
 }
@@ -185,12 +159,8 @@ int GetCtrlAttribute(int panel, int control, int attr, int* value) {
 int GetCtrlAttribute(int panel, int control, int attr, double* value) {
   Control* c = FindControl(panel, control);
   if (!c) return UIE_INVALID_CONTROL;
-  if (attr == ATTR_MIN_VALUE) {
-    *value = c->minValue;
-    return 0;
-  }
-  if (attr == ATTR_MAX_VALUE) {
-    *value = c->maxValue;
+  if (double* range = RangeAttribute(*c, attr)) {
+    *value = *range;
     return 0;
   }
   int v = 0;
@@ -202,25 +172,9 @@ int GetCtrlAttribute(int panel, int control, int attr, double* value) {
 int GetCtrlAttribute(int panel, int control, int attr, std::string* value) {
   Control* c = FindControl(panel, control);
   if (!c) return UIE_INVALID_CONTROL;
-  switch (attr) {
-    case ATTR_LABEL_TEXT:
-      *value = c->label;
-      break;
-    case ATTR_ON_TEXT:
-      *value = c->onText;
-      break;
-    case ATTR_OFF_TEXT:
-      *value = c->offText;
-      break;
-    case ATTR_TEXT_FONT:
-      *value = c->font;
-      break;
-    case ATTR_TOOLTIP_TEXT:
-      *value = c->tooltip;
-      break;
-    default:
-      return UIE_INVALID_CONTROL;
-  }
+  std::string* text = TextAttribute(*c, attr);
+  if (!text) return UIE_INVALID_CONTROL;
+  *value = *text;
   return 0;
 }
 

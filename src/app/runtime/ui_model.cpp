@@ -219,33 +219,34 @@ int SetPanelSize(int panel, int height, int width) {
   return 0;
 }
 
+static int* PanelIntAttribute(Panel& p, int attr) {
+  switch (attr) {
+    case ATTR_LEFT:
+      return &p.left;
+    case ATTR_TOP:
+      return &p.top;
+    case ATTR_WIDTH:
+      return &p.width;
+    case ATTR_HEIGHT:
+      return &p.height;
+    case ATTR_WINDOW_ZOOM:
+      return &p.zoom;
+    case ATTR_BACKCOLOR:
+      return &p.backColor;
+    default:
+      return nullptr;
+  }
+}
+
 int GetPanelAttribute(int panel, int attr, int* value) {
   Panel* p = FindPanel(panel);
   if (!p) return UIE_INVALID_PANEL;
-  switch (attr) {
-    case ATTR_LEFT:
-      *value = p->left;
-      break;
-    case ATTR_TOP:
-      *value = p->top;
-      break;
-    case ATTR_WIDTH:
-      *value = p->width;
-      break;
-    case ATTR_HEIGHT:
-      *value = p->height;
-      break;
-    case ATTR_VISIBLE:
-      *value = p->visible;
-      break;
-    case ATTR_WINDOW_ZOOM:
-      *value = p->zoom;
-      break;
-    case ATTR_BACKCOLOR:
-      *value = p->backColor;
-      break;
-    default:
-      return UIE_INVALID_CONTROL;
+  if (attr == ATTR_VISIBLE) {
+    *value = p->visible ? 1 : 0;
+  } else if (int* field = PanelIntAttribute(*p, attr)) {
+    *value = *field;
+  } else {
+    return UIE_INVALID_CONTROL;
   }
   return 0;
 }
@@ -253,30 +254,12 @@ int GetPanelAttribute(int panel, int attr, int* value) {
 int SetPanelAttribute(int panel, int attr, int value) {
   Panel* p = FindPanel(panel);
   if (!p) return UIE_INVALID_PANEL;
-  switch (attr) {
-    case ATTR_LEFT:
-      p->left = value;
-      break;
-    case ATTR_TOP:
-      p->top = value;
-      break;
-    case ATTR_WIDTH:
-      p->width = value;
-      break;
-    case ATTR_HEIGHT:
-      p->height = value;
-      break;
-    case ATTR_VISIBLE:
-      p->visible = value != 0;
-      break;
-    case ATTR_WINDOW_ZOOM:
-      p->zoom = value;
-      break;
-    case ATTR_BACKCOLOR:
-      p->backColor = value;
-      break;
-    default:
-      return UIE_INVALID_CONTROL;
+  if (attr == ATTR_VISIBLE) {
+    p->visible = value != 0;
+  } else if (int* field = PanelIntAttribute(*p, attr)) {
+    *field = value;
+  } else {
+    return UIE_INVALID_CONTROL;
   }
   NotifyPanel(panel);
   return 0;
