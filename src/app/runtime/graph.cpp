@@ -21,20 +21,25 @@ void Touched(int panel, int control, GraphData* g) {
   NotifyControlChanged(panel, control);
 }
 
-template <typename Y>
-int PlotXYImpl(int panel, int control, const double* xs, const Y* ys, int n, int color) {
+// Gives the plot its handle and adds it to the graph.
+int AddPlot(int panel, int control, Plot p) {
   GraphData* g = Graph(panel, control);
   if (!g) return UIE_INVALID_CONTROL;
-  Plot p;
   p.handle = g->nextHandle++;
+  g->plots.push_back(std::move(p));
+  Touched(panel, control, g);
+  return g->plots.back().handle;
+}
+
+template <typename Y>
+int PlotXYImpl(int panel, int control, const double* xs, const Y* ys, int n, int color) {
+  Plot p;
   p.kind = Plot::Kind::XY;
   p.color = color;
   p.xs.assign(xs, xs + std::max(0, n));
   p.ys.reserve(std::max(0, n));
   for (int i = 0; i < n; ++i) p.ys.push_back(static_cast<double>(ys[i]));
-  g->plots.push_back(std::move(p));
-  Touched(panel, control, g);
-  return g->plots.back().handle;
+  return AddPlot(panel, control, std::move(p));
 }
 
 }  // namespace
@@ -49,10 +54,7 @@ int PlotXY(int panel, int control, const double* xs, const std::uint16_t* ys, in
 
 int PlotRectangle(int panel, int control, double x1, double y1, double x2, double y2, int color,
                   int fillColor) {
-  GraphData* g = Graph(panel, control);
-  if (!g) return UIE_INVALID_CONTROL;
   Plot p;
-  p.handle = g->nextHandle++;
   p.kind = Plot::Kind::Rectangle;
   p.x1 = x1;
   p.y1 = y1;
@@ -60,9 +62,7 @@ int PlotRectangle(int panel, int control, double x1, double y1, double x2, doubl
   p.y2 = y2;
   p.color = color;
   p.fillColor = fillColor;
-  g->plots.push_back(p);
-  Touched(panel, control, g);
-  return p.handle;
+  return AddPlot(panel, control, std::move(p));
 }
 
 int DeleteGraphPlot(int panel, int control, int plot, int /*drawMode*/) {

@@ -1,8 +1,6 @@
 #include "app/runtime/json.h"
 
 #include <cctype>
-#include <clocale>
-#include <cstdlib>
 
 namespace rt::json {
 namespace {
