@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/runtime/clock.h"
 #include "line_schedule.h"
+#include "runtime/clock.h"
 
 namespace sim {
 

@@ -8,7 +8,7 @@
 #include <map>
 #include <memory>
 
-#include "app/runtime/serial.h"
+#include "runtime/serial.h"
 #include "sensor_engine.h"
 
 namespace sim {

@@ -1,14 +1,14 @@
 #include "app/app_settings.h"
 
-#include "app/ini_store.h"
-#include "app/panel_ids.h"
-#include "app/panels.h"
-#include "app/runtime/constants.h"
-#include "app/runtime/files.h"
-#include "app/runtime/ui_model.h"
-#include "link/hardware_info.h"
+#include "ini/ini_store.h"
 #include "link/link_state.h"
 #include "params/parameter_display.h"
+#include "runtime/constants.h"
+#include "runtime/files.h"
+#include "runtime/ui_model.h"
+#include "sensor/hardware_info.h"
+#include "ui/panel_ids.h"
+#include "ui/panels.h"
 
 namespace {
 

@@ -1,15 +1,16 @@
 // Start values of the program, the fixed texts and paths, the first look of the
 // data graph and the initial video tables.
+#include "app/init_application.h"
 #include "app/app_settings.h"
-#include "app/panel_ids.h"
-#include "app/panels.h"
-#include "app/program.h"
-#include "app/runtime/constants.h"
-#include "app/runtime/files.h"
-#include "app/runtime/ui_model.h"
-#include "calib/threshold_state.h"
-#include "link/hardware_info.h"
-#include "params/parameter_set.h"
+#include "app/program_state.h"
+#include "display/threshold_state.h"
+#include "runtime/constants.h"
+#include "runtime/files.h"
+#include "runtime/ui_model.h"
+#include "sensor/hardware_info.h"
+#include "sensor/parameter_set.h"
+#include "ui/panel_ids.h"
+#include "ui/panels.h"
 
 namespace {
 

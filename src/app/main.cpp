@@ -1,9 +1,9 @@
 // Entry point: start the desktop front end, run the program, report its result.
 #include "app/program.h"
-#include "app/qt/front_end.h"
-#include "app/runtime/events.h"
-#include "app/runtime/serial.h"
-#include "app/runtime/serial_qt_backend.h"
+#include "qt/front_end.h"
+#include "qt/serial_qt_backend.h"
+#include "runtime/events.h"
+#include "runtime/serial.h"
 
 int main(int argc, char** argv) {
   if (!qtfront::Initialise(argc, argv)) return -1;

@@ -3,13 +3,13 @@
 #include "app/main_panel.h"
 
 #include "app/app_settings.h"
-#include "app/panel_ids.h"
-#include "app/panels.h"
-#include "app/runtime/clock.h"
-#include "app/runtime/constants.h"
-#include "app/runtime/events.h"
-#include "app/runtime/ui_model.h"
-#include "display/run_state.h"
+#include "link/run_state.h"
+#include "runtime/clock.h"
+#include "runtime/constants.h"
+#include "runtime/events.h"
+#include "runtime/ui_model.h"
+#include "ui/panel_ids.h"
+#include "ui/panels.h"
 
 namespace {
 

@@ -1,25 +1,16 @@
 #include "app/program.h"
 
-#include "app/panel_ids.h"
-#include "app/panels.h"
-#include "app/runtime/constants.h"
-#include "app/runtime/events.h"
-#include "app/runtime/files.h"
-#include "app/runtime/serial.h"
-#include "app/runtime/ui_model.h"
-#include "calib/linearisation_state.h"
-#include "calib/threshold_state.h"
-#include "display/measurement_display.h"
-#include "display/measurement_state.h"
-#include "display/run_state.h"
-#include "display/video_state.h"
-#include "link/comset_state.h"
-#include "link/connection.h"
-#include "link/hardware_info.h"
+#include "app/init_application.h"
+#include "connect/connection.h"
+#include "connect/port_open.h"
 #include "link/link_state.h"
-#include "link/serial_port.h"
-#include "params/parameter_set.h"
-#include "params/transfer_state.h"
+#include "runtime/events.h"
+#include "runtime/files.h"
+#include "runtime/panel_load.h"
+#include "runtime/serial.h"
+#include "runtime/ui_model.h"
+#include "ui/panel_ids.h"
+#include "ui/panels.h"
 
 namespace {
 
@@ -63,21 +54,6 @@ bool LoadAllPanels() {
     Panels().*load.slot = h;
   }
   return true;
-}
-
-void ResetProgramState() {
-  ResetLinkState();
-  ResetHardwareInfo();
-  ResetParameterSet();
-  ResetRunState();
-  ResetTransferState();
-  ResetVideoState();
-  ResetThresholdState();
-  ResetLinearisationState();
-  ResetMeasurementState();
-  ResetRollBuffer();
-  ResetComSettingsState();
-  ResetAppTexts();
 }
 
 // Only a port that opened is used to reach the sensor; otherwise its error

@@ -1,13 +1,12 @@
 // The program from loading the panels to discarding them.
 #pragma once
 
+#include "app/callbacks.h"
+#include "app/program_state.h"
+
 // Loads the six panels as children of the main panel. Returns false (and
 // shows nothing) when the resource file is missing or a panel cannot be loaded.
 bool LoadAllPanels();
-// Start values of all program state (before anything is shown).
-void ResetProgramState();
-// Every callback the resource file names, registered by name.
-void RegisterAllCallbacks();
 // From InitApplication up to the moment the event loop would start: port,
 // connection, mode rules, placement, display.
 void StartUp();
@@ -15,5 +14,3 @@ void StartUp();
 void ShutDown();
 // The whole run: returns 0 after a normal end, -1 when a panel cannot be loaded.
 int RunProgram();
-
-void InitApplication();

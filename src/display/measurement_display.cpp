@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "app/panel_ids.h"
-#include "app/panels.h"
-#include "app/runtime/constants.h"
-#include "app/runtime/ui_model.h"
 #include "display/evaluation.h"
-#include "display/measurement_state.h"
-#include "link/hardware_info.h"
-#include "params/parameter_set.h"
+#include "runtime/constants.h"
+#include "runtime/ui_model.h"
+#include "sensor/hardware_info.h"
+#include "sensor/measurement_state.h"
+#include "sensor/parameter_set.h"
+#include "ui/panel_ids.h"
+#include "ui/panels.h"
 
 namespace {
 

@@ -5,8 +5,6 @@
 #include <array>
 #include <cstdint>
 
-inline constexpr int kVideoBlockBytes = 128;
-
 // 1 when exactly 128 bytes came and were stored at first..first+63 of the video
 // profile (target 0) or of the stored threshold curve (any other target).
 int ReadVideoBlock(std::uint16_t first, std::uint16_t target);

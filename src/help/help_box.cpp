@@ -1,9 +1,9 @@
 #include "help/help_box.h"
 
-#include "app/panel_ids.h"
-#include "app/panels.h"
-#include "app/runtime/constants.h"
-#include "app/runtime/ui_model.h"
+#include "runtime/constants.h"
+#include "runtime/ui_model.h"
+#include "ui/panel_ids.h"
+#include "ui/panels.h"
 
 namespace {
 

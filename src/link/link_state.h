@@ -1,10 +1,9 @@
 // The state of the sensor line: request words, frame data area, buffers, reply
-// class, reply arrival flag and status text. One instance for the whole run.
+// class and reply arrival flag. One instance for the whole run.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 inline constexpr double kReplyTimeout = 1.5;  // seconds; strictly more is a time-out
 inline constexpr int kFrameBytes = 36;
@@ -13,7 +12,6 @@ inline constexpr int kNotifyCount = 36;
 inline constexpr int kEventChar = 0x55;
 inline constexpr std::uint16_t kRequestSync = 0x0055;
 inline constexpr std::uint16_t kReplySync = 0x00AA;
-inline constexpr std::size_t kStatusTextMax = 72;
 
 struct LinkState {
   std::uint16_t portNumber = 1;
@@ -26,7 +24,6 @@ struct LinkState {
   std::array<std::uint8_t, kBufferBytes> rx{};
   int replyClass = 0;
   int replyArrived = 0;
-  std::string statusText;
 };
 
 LinkState& Link();

@@ -1,14 +1,10 @@
 #include "link/serial_port.h"
 
-#include "app/panel_ids.h"
-#include "app/panels.h"
-#include "app/runtime/constants.h"
-#include "app/runtime/serial.h"
-#include "app/runtime/ui_model.h"
+#include "link/frame_area.h"
 #include "link/frame_codec.h"
-#include "link/link_frames.h"
 #include "link/link_state.h"
-#include "link/status.h"
+#include "runtime/constants.h"
+#include "runtime/serial.h"
 
 long BaudRateForIndex(int baudIndex) {
   static constexpr long kRates[] = {9600, 19200, 38400, 57600, 115200};
@@ -49,22 +45,6 @@ void ConfigureOpenPort(std::uint16_t port) {
   rt::FlushOutQ(port);
   rt::SetCTSMode(port, 0);
   InstallReceiveCallback(port);
-}
-
-int OpenRs232Port(std::uint16_t port, std::uint16_t baudIndex) {
-  rt::SetCtrlVal(Panels().main, ids::MAIN_PORT, static_cast<int>(port));
-  int result = OpenPortWithSettings(port, baudIndex);
-  if (result < 0) {
-    SetStatusText(PortErrorText(result));
-  } else {
-    ConfigureOpenPort(port);
-    rt::FlushInQ(port);
-    rt::FlushOutQ(port);
-    SetStatusText("RS232-Init successful!");
-  }
-  ShowStatusText();
-  ShowLinkMessage(Link().statusText);
-  return result;
 }
 
 void ComReceiveCallback(int port, int eventMask, void*) {

@@ -1,5 +1,5 @@
-// Opening the sensor's serial port, the receive callback, and the texts of the
-// port errors.
+// The sensor's serial port: its line settings, the receive callback, and the
+// texts of the port errors.
 #pragma once
 
 #include <cstdint>
@@ -7,9 +7,7 @@
 
 long BaudRateForIndex(int baudIndex);       // 0..4, anything else 19200
 std::string PortErrorText(int openResult);  // text of a negative open result
-int OpenRs232Port(std::uint16_t port, std::uint16_t baudIndex);
-// Opens the port with the line settings, without any message (used by the
-// baud-rate change as well).
+// Opens the port with the line settings, without any message.
 int OpenPortWithSettings(std::uint16_t port, std::uint16_t baudIndex);
 // Time-out, CTS off, queues flushed and the receive callback in place.
 void ConfigureOpenPort(std::uint16_t port);

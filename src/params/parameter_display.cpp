@@ -1,12 +1,12 @@
 #include "params/parameter_display.h"
 
-#include "app/panel_ids.h"
-#include "app/panels.h"
-#include "app/runtime/constants.h"
-#include "app/runtime/ui_model.h"
-#include "link/hardware_info.h"
 #include "params/parameter_panels.h"
-#include "params/parameter_set.h"
+#include "runtime/constants.h"
+#include "runtime/ui_model.h"
+#include "sensor/hardware_info.h"
+#include "sensor/parameter_set.h"
+#include "ui/panel_ids.h"
+#include "ui/panels.h"
 
 void ShowParameters() {
   ApplyParameterLimits(Params(), Hardware().subpixelRange, Hardware().hysteresisLimit);

@@ -1,6 +1,6 @@
 #include "params/parameter_file.h"
 
-#include "link/hardware_info.h"
+#include "sensor/hardware_info.h"
 
 namespace {
 

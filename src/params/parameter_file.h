@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/ini_store.h"
-#include "params/parameter_set.h"
+#include "ini/ini_store.h"
+#include "sensor/parameter_set.h"
 
 inline constexpr const char* kParameterFileName = "KAVRO-PARA.ini";
 inline constexpr const char* kParameterFileFilter = "*.ini";

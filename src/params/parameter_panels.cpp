@@ -1,10 +1,10 @@
 #include "params/parameter_panels.h"
 
-#include "app/panel_ids.h"
-#include "app/panels.h"
-#include "app/runtime/ui_model.h"
-#include "link/hardware_info.h"
-#include "params/parameter_set.h"
+#include "runtime/ui_model.h"
+#include "sensor/hardware_info.h"
+#include "sensor/parameter_set.h"
+#include "ui/panel_ids.h"
+#include "ui/panels.h"
 
 namespace {
 

@@ -1,20 +1,20 @@
 #include "params/parameter_transfer.h"
 
-#include "app/panel_ids.h"
-#include "app/panels.h"
-#include "app/runtime/clock.h"
-#include "app/runtime/constants.h"
-#include "app/runtime/ui_model.h"
-#include "calib/threshold_readback.h"
-#include "calib/threshold_state.h"
-#include "display/run_state.h"
-#include "link/link_frames.h"
+#include "display/threshold_readback.h"
+#include "display/threshold_state.h"
 #include "link/link_state.h"
-#include "link/status.h"
-#include "link/transaction.h"
+#include "link/request.h"
+#include "link/run_state.h"
 #include "params/parameter_display.h"
-#include "params/parameter_set.h"
 #include "params/transfer_state.h"
+#include "runtime/clock.h"
+#include "runtime/constants.h"
+#include "runtime/ui_model.h"
+#include "sensor/frame_mapping.h"
+#include "sensor/parameter_set.h"
+#include "ui/panel_ids.h"
+#include "ui/panels.h"
+#include "ui/status_line.h"
 
 namespace {
 
@@ -40,10 +40,12 @@ void RefreshPanels(int target) {
 
 int SendParameterFrame(int target, int which) {
   LinkState& l = Link();
-  const int command = target == kTargetEeprom ? 3 : 1;
+  const Command command =
+      target == kTargetEeprom ? Command::WriteParaEeprom : Command::WriteParaRam;
   l.syncWord = kRequestSync;
   LoadDataFromParaFrame(which);
-  const int written = SendRequest(command, which, /*flushOutput=*/false);
+  const int written = SendRequest(
+      {.command = command, .argument = std::uint16_t(which), .flush = Flush::InputOnly});
   const double t0 = rt::Timer();
   if (written == kFrameBytes)
     ShowStatus(which == 0 ? "Transmit para0 - Line Ok!" : "Transmit para1 - Line Ok!");
@@ -55,9 +57,10 @@ int SendParameterFrame(int target, int which) {
 int GetParameterFrame(int target, int which) {
   bool ok = true;
   if (target != kTargetFile) {
-    const int command = target == kTargetEeprom ? 4 : 2;
+    const Command command =
+        target == kTargetEeprom ? Command::ReadParaEeprom : Command::ReadParaRam;
     LoadDataFromParaFrame(which);
-    const int written = SendRequest(command, which);
+    const int written = SendRequest({.command = command, .argument = std::uint16_t(which)});
     const double t0 = rt::Timer();
     if (written == kFrameBytes) ShowStatus("Waiting for parameter-frame ...");
     ok = AwaitReply(Await::Ack, t0);

@@ -2,23 +2,24 @@
 
 #include <string>
 
-#include "app/panel_ids.h"
-#include "app/panels.h"
-#include "app/runtime/clock.h"
-#include "app/runtime/constants.h"
-#include "app/runtime/dialogs.h"
-#include "app/runtime/events.h"
-#include "app/runtime/files.h"
-#include "app/runtime/ui_model.h"
-#include "display/run_state.h"
 #include "help/help_box.h"
-#include "link/connection.h"
 #include "link/frame_codec.h"
+#include "link/line_checks.h"
 #include "link/link_state.h"
+#include "link/run_state.h"
 #include "params/parameter_file.h"
 #include "params/parameter_panels.h"
 #include "params/parameter_transfer.h"
 #include "params/transfer_state.h"
+#include "runtime/clock.h"
+#include "runtime/constants.h"
+#include "runtime/dialogs.h"
+#include "runtime/events.h"
+#include "runtime/files.h"
+#include "runtime/ui_model.h"
+#include "ui/panel_ids.h"
+#include "ui/panels.h"
+#include "ui/status_line.h"
 
 namespace {
 
@@ -43,12 +44,6 @@ constexpr TargetButton kTargetButtons[] = {
     {ids::MAIN_EEPROM, kTargetEeprom},
     {ids::MAIN_FILE, kTargetFile},
 };
-
-// File transfers own the status line; the kept status text of the line
-// exchanges is left alone.
-void ShowOnStatusLine(const char* text) {
-  rt::SetCtrlVal(Panels().main, ids::MAIN_STATUS, text);
-}
 
 // The three buttons act as one group with exactly one of them on. Clicking the
 // button that is on turns it off: the target falls back to RAM.
@@ -97,35 +92,35 @@ bool ChooseParameterFile(const char* title, bool save) {
 
 void SaveParametersToFile() {
   if (!ChooseParameterFile("KAVRO-XB-Series Parameter File", true)) {
-    ShowOnStatusLine(kSavingToFileFailed);
+    ShowStatus(kSavingToFileFailed);
     return;
   }
   const std::string& path = Transfer().parameterFilePath;
   if (rt::GetFileInfo(path, nullptr) == 1 &&
       !rt::ConfirmPopup("ATTENTION!", "Parameter-File already exists - overwrite ?")) {
-    ShowOnStatusLine(kNotSavedToFile);
+    ShowStatus(kNotSavedToFile);
     return;
   }
   WriteParameterFile(path);
-  ShowOnStatusLine(kSavedToFile);
+  ShowStatus(kSavedToFile);
 }
 
 void LoadParametersFromFile() {
   if (!ChooseParameterFile("KAVRO-XB-Series-Parameter-File", false)) {
-    ShowOnStatusLine(kNotReadFromFile);
+    ShowStatus(kNotReadFromFile);
     return;
   }
   const int applied = ReadParameterFile(Transfer().parameterFilePath);
   // The file target makes no exchange with the sensor: only the panels are
   // refreshed, from the set as it now stands (unchanged when not applied).
   GetParameterFrame(kTargetFile, 1);
-  ShowOnStatusLine(applied ? kReadFromFile : kFileNotApplied);
+  ShowStatus(applied ? kReadFromFile : kFileNotApplied);
 }
 
 // The panels go out as they are, without limits, for every target (also when
 // the file dialog is cancelled later). PARA1 follows even when PARA0 timed out.
 void Send() {
-  ShowOnStatusLine("Transmit...");
+  ShowStatus("Transmit...");
   ReadParametersFromPanels();
   const int target = Transfer().target;
   if (target == kTargetFile) {

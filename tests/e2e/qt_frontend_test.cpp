@@ -23,15 +23,16 @@
 #include <utility>
 #include <vector>
 
-#include "app/qt/control_rules.h"
-#include "app/qt/file_filter.h"
-#include "app/qt/front_end.h"
-#include "app/qt/plot_ranges.h"
-#include "app/runtime/constants.h"
-#include "app/runtime/dialogs.h"
-#include "app/runtime/events.h"
-#include "app/runtime/resource.h"
-#include "app/runtime/ui_model.h"
+#include "qt/control_rules.h"
+#include "qt/file_filter.h"
+#include "qt/front_end.h"
+#include "qt/plot_ranges.h"
+#include "runtime/constants.h"
+#include "runtime/dialogs.h"
+#include "runtime/events.h"
+#include "runtime/panel_load.h"
+#include "runtime/resource.h"
+#include "runtime/ui_model.h"
 
 namespace {
 

@@ -8,16 +8,16 @@
 #include <QWidget>
 #include <filesystem>
 
-#include "app/panel_ids.h"
-#include "app/panels.h"
 #include "app/program.h"
-#include "app/qt/front_end.h"
-#include "app/runtime/events.h"
-#include "app/runtime/files.h"
-#include "app/runtime/serial.h"
-#include "app/runtime/serial_qt_backend.h"
-#include "app/runtime/ui_model.h"
 #include "e2e/e2e_support.h"
+#include "qt/front_end.h"
+#include "qt/serial_qt_backend.h"
+#include "runtime/events.h"
+#include "runtime/files.h"
+#include "runtime/serial.h"
+#include "runtime/ui_model.h"
+#include "ui/panel_ids.h"
+#include "ui/panels.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/ini_store.h"
+#include "ini/ini_store.h"
 
 namespace {
 

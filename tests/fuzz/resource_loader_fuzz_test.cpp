@@ -5,8 +5,8 @@
 #include <random>
 #include <sstream>
 
-#include "app/runtime/json.h"
-#include "app/runtime/resource.h"
+#include "runtime/json.h"
+#include "runtime/resource.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/panel_ids.h"
 #include "app/program.h"
-#include "app/runtime/constants.h"
-#include "app/runtime/events.h"
-#include "app/runtime/files.h"
-#include "app/runtime/resource.h"
 #include "in_process_port.h"
+#include "runtime/constants.h"
+#include "runtime/events.h"
+#include "runtime/files.h"
+#include "runtime/resource.h"
+#include "ui/panel_ids.h"
 
 namespace fs = std::filesystem;
 

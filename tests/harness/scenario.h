@@ -19,12 +19,12 @@
 #include <string>
 #include <vector>
 
-#include "app/panels.h"
-#include "app/runtime/clock.h"
-#include "app/runtime/serial.h"
-#include "app/runtime/ui_model.h"
 #include "harness/scripted_dialogs.h"
+#include "runtime/clock.h"
+#include "runtime/serial.h"
+#include "runtime/ui_model.h"
 #include "sensor_engine.h"
+#include "ui/panels.h"
 
 class Scenario {
  public:

@@ -1,7 +1,7 @@
 #include "harness/scripted_dialogs.h"
 
-#include "app/runtime/constants.h"
-#include "app/runtime/files.h"
+#include "runtime/constants.h"
+#include "runtime/files.h"
 
 void ScriptedDialogs::message(const std::string& title, const std::string& text) {
   popups_.push_back({"message", title, text, {}});

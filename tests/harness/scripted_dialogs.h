@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/runtime/dialogs.h"
+#include "runtime/dialogs.h"
 
 struct PopupRecord {
   std::string kind;  // "message", "confirm", "file"

@@ -2,12 +2,12 @@
 // firmware checks, as the operator and the sensor see them.
 #include <gtest/gtest.h>
 
-#include "app/panel_ids.h"
 #include "harness/scenario.h"
 #include "in_process_port.h"
-#include "link/hardware_info.h"
 #include "model_presets.h"
-#include "params/parameter_set.h"
+#include "sensor/hardware_info.h"
+#include "sensor/parameter_set.h"
+#include "ui/panel_ids.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // Hardware-Type, video full scale, subpixel range and the adapted controls.
 #include <gtest/gtest.h>
 
-#include "app/panel_ids.h"
 #include "harness/scenario.h"
-#include "link/hardware_info.h"
 #include "model_presets.h"
+#include "sensor/hardware_info.h"
+#include "ui/panel_ids.h"
 
 namespace {
 

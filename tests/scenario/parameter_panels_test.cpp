@@ -1,12 +1,12 @@
 // Panels into the parameter set and back, as a send or a teach takes them.
 #include <gtest/gtest.h>
 
-#include "app/panel_ids.h"
-#include "app/runtime/ui_model.h"
 #include "harness/scenario.h"
 #include "params/parameter_display.h"
 #include "params/parameter_panels.h"
-#include "params/parameter_set.h"
+#include "runtime/ui_model.h"
+#include "sensor/parameter_set.h"
+#include "ui/panel_ids.h"
 
 namespace {
 

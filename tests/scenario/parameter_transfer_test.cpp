@@ -5,16 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "app/panel_ids.h"
-#include "app/runtime/constants.h"
-#include "app/runtime/events.h"
-#include "display/run_state.h"
 #include "harness/scenario.h"
-#include "link/hardware_info.h"
 #include "link/link_state.h"
-#include "params/parameter_set.h"
+#include "link/run_state.h"
 #include "params/transfer_buttons.h"
 #include "params/transfer_state.h"
+#include "runtime/constants.h"
+#include "runtime/events.h"
+#include "sensor/hardware_info.h"
+#include "sensor/parameter_set.h"
+#include "ui/panel_ids.h"
+#include "ui/status_line.h"
 
 namespace {
 

@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "app/panel_ids.h"
-#include "app/runtime/constants.h"
-#include "app/runtime/events.h"
-#include "app/runtime/files.h"
 #include "harness/scenario.h"
-#include "link/hardware_info.h"
 #include "link/link_state.h"
-#include "params/parameter_set.h"
+#include "runtime/constants.h"
+#include "runtime/events.h"
+#include "runtime/files.h"
+#include "sensor/hardware_info.h"
+#include "sensor/parameter_set.h"
+#include "ui/panel_ids.h"
 
 namespace {
 

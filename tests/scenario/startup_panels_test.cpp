@@ -1,9 +1,9 @@
 // Start-up, the four panel toggles and the main panel's own events.
 #include <gtest/gtest.h>
 
-#include "app/panel_ids.h"
-#include "app/runtime/constants.h"
 #include "harness/scenario.h"
+#include "runtime/constants.h"
+#include "ui/panel_ids.h"
 
 namespace {
 

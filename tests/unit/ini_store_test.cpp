@@ -1,6 +1,6 @@
 // The INI store behind the settings file and the parameter files: puts and gets, the exact
 // bytes written, the line reader, and the files on disk.
-#include "app/ini_store.h"
+#include "ini/ini_store.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "link/model_table.h"
+#include "sensor/model_table.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <sstream>
 #include <string>
 
-#include "app/ini_store.h"
-#include "link/hardware_info.h"
-#include "params/parameter_set.h"
+#include "ini/ini_store.h"
+#include "sensor/hardware_info.h"
+#include "sensor/parameter_set.h"
 
 namespace {
 

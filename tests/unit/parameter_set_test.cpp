@@ -1,7 +1,7 @@
 // The parameter set: word order, 32-bit halves, conversions and limits.
 #include <gtest/gtest.h>
 
-#include "params/parameter_set.h"
+#include "sensor/parameter_set.h"
 
 namespace {
 

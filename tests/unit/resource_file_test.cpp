@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/panel_ids.h"
-#include "app/runtime/resource.h"
-#include "app/runtime/ui_model.h"
+#include "runtime/resource.h"
+#include "runtime/ui_model.h"
+#include "ui/panel_ids.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // 10 bit times each way, the answer starts when the request is complete.
 #include <gtest/gtest.h>
 
-#include "app/runtime/clock.h"
 #include "in_process_port.h"
+#include "runtime/clock.h"
 
 namespace sim {
 namespace {

@@ -1,0 +1,24 @@
+#include "connect/port_open.h"
+
+#include "link/serial_port.h"
+#include "runtime/serial.h"
+#include "runtime/ui_model.h"
+#include "ui/panel_ids.h"
+#include "ui/panels.h"
+#include "ui/status_line.h"
+
+int OpenRs232Port(std::uint16_t port, std::uint16_t baudIndex) {
+  rt::SetCtrlVal(Panels().main, ids::MAIN_PORT, static_cast<int>(port));
+  const int result = OpenPortWithSettings(port, baudIndex);
+  if (result < 0) {
+    SetStatusText(PortErrorText(result));
+  } else {
+    ConfigureOpenPort(port);
+    rt::FlushInQ(port);
+    rt::FlushOutQ(port);
+    SetStatusText("RS232-Init successful!");
+  }
+  ShowStatusText();
+  ShowLinkMessage(StatusText());
+  return result;
+}

@@ -1,0 +1,37 @@
+#include "display/threshold_readback.h"
+
+#include "display/measurement_display.h"
+#include "display/threshold_state.h"
+#include "display/video_block.h"
+#include "display/video_state.h"
+#include "link/link_state.h"
+#include "link/serial_port.h"
+#include "runtime/constants.h"
+#include "runtime/serial.h"
+#include "runtime/ui_model.h"
+#include "sensor/hardware_info.h"
+#include "sensor/parameter_set.h"
+#include "ui/panel_ids.h"
+#include "ui/panels.h"
+
+int GetEEThreshold() {
+  const PanelHandles& p = Panels();
+  RemoveReceiveCallback();
+  rt::FlushInQ(Link().portNumber);
+  rt::FlushOutQ(Link().portNumber);
+  std::uint16_t selector = 0;
+  rt::GetCtrlVal(p.para2, ids::P2_THD_TARGET, &selector);
+  Video().blockTarget = selector;
+  for (std::uint16_t first : {0, 64, 128, 192})
+    if (!ReadVideoBlock(first, Video().blockTarget)) break;
+  Video().blockTarget = 0;
+  InstallReceiveCallback();
+  std::uint16_t mode = 0;
+  rt::GetCtrlVal(p.para2, ids::P2_VTHD_MODE, &mode);
+  ShowMeasurement();
+  rt::SetAxisScalingMode(p.main, ids::MAIN_VIDEO_GRAPH, rt::VAL_LEFT_YAXIS, rt::VAL_MANUAL, 1.0,
+                         Hardware().videoFullScale);
+  PlotVideoGraph(Video().profile, mode != 0 ? Threshold().storedCurve : Params().fixedThresholdLine,
+                 Hardware().videoPositions);
+  return 0;
+}

@@ -1,0 +1,41 @@
+// The INI store's files: written and read in binary mode, so the CR LF line ends reach the disk
+// as they are on every platform.
+#include "ini/ini_store.h"
+
+#include <cstdio>
+#include <new>
+
+namespace ini {
+
+int Ini_WriteToFile(const Store* store, const std::string& path) {
+  if (store == nullptr) return kErrOutOfMemory;
+  const std::string text = Ini_ToText(store);
+  // An empty text for a store with sections means the text could not be built.
+  if (text.empty() && !store->sections.empty()) return kErrOutOfMemory;
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return kErrCannotOpenFile;
+  bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  if (std::fclose(file) != 0) written = false;
+  return written ? 0 : kErrFileIo;
+}
+
+int Ini_ReadFromFile(Store* store, const std::string& path) {
+  if (store == nullptr) return kErrOutOfMemory;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return kErrCannotOpenFile;
+  std::string text;
+  try {
+    char buffer[4096];
+    std::size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, count);
+  } catch (const std::bad_alloc&) {
+    std::fclose(file);
+    return kErrOutOfMemory;
+  }
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) return kErrFileIo;
+  return Ini_ReadFromText(store, text);
+}
+
+}  // namespace ini

@@ -1,0 +1,54 @@
+// Events, callbacks and the event loop. Callbacks run only inside
+// RunUserInterface or ProcessSystemEvents, one at a time, on the one thread.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace rt {
+
+using CtrlCallback = int (*)(int panel, int control, int event, void* data, int eventData1,
+                             int eventData2);
+using PanelCallback = int (*)(int panel, int event, void* data, int eventData1, int eventData2);
+
+// The resource file names each control's callback; these tables resolve the names.
+void RegisterCtrlCallback(const std::string& name, CtrlCallback fn);
+void RegisterPanelCallback(const std::string& name, PanelCallback fn);
+void ClearCallbackRegistry();
+CtrlCallback FindCtrlCallback(const std::string& name);
+PanelCallback FindPanelCallback(const std::string& name);
+
+// Queue an event as the operator (or the front end) raises it. It is dispatched
+// by the next ProcessSystemEvents or by RunUserInterface.
+void PostCtrlEvent(int panel, int control, int event, int eventData1 = 0, int eventData2 = 0);
+void PostPanelEvent(int panel, int event, int eventData1 = 0, int eventData2 = 0);
+bool EventsPending();
+
+// Dispatches the pending events (user interface and serial) and returns.
+int ProcessSystemEvents();
+// Sleeps until an event may be pending (input, a byte on a line, a due timer)
+// or until Timer() has passed deadline, whichever comes first. Waiting loops
+// call it between two rounds of ProcessSystemEvents instead of spinning.
+void WaitForEvents(double deadline);
+// Dispatches events until QuitUserInterface; returns the code given there.
+int RunUserInterface();
+int QuitUserInterface(int code);
+bool QuitRequested();
+
+// A host (the Qt front end) is pumped by each ProcessSystemEvents; it may wait
+// up to maxWaitSeconds for input when the run-time has nothing to do.
+class EventHost {
+ public:
+  virtual ~EventHost() = default;
+  virtual void pump(double maxWaitSeconds) = 0;
+};
+void SetEventHost(EventHost* host);
+
+// SIGTERM, SIGINT and SIGHUP then close the program as the operator would:
+// the next event processing raises EVENT_CLOSE on every shown top-level panel.
+void CloseOnTerminationSignals();
+
+// Drops queued events and the quit request (tests start clean).
+void ResetEvents();
+
+}  // namespace rt

@@ -1,0 +1,121 @@
+#include "runtime/files.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#ifndef _WIN32
+#include <sys/xattr.h>
+#endif
+
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+
+namespace rt {
+namespace {
+
+std::string& ProjectDirRef() {
+  static std::string dir;
+  return dir;
+}
+
+std::string ExecutableDir() {
+  char buf[4096];
+  ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+  if (n <= 0) return ".";
+  std::string path(buf, static_cast<size_t>(n));
+  auto slash = path.rfind('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+// On Linux there is no hidden file attribute; the file keeps its name and the
+// attribute is kept as the extended attribute "user.hidden" where the file
+// system offers extended attributes.
+constexpr const char* kHiddenXattr = "user.hidden";
+
+std::string FormatLocal(const char* format) {
+  std::time_t now = std::time(nullptr);
+  std::tm tm{};
+  localtime_r(&now, &tm);
+  char buf[32];
+  std::strftime(buf, sizeof buf, format, &tm);
+  return buf;
+}
+
+}  // namespace
+
+void SetProjectDir(const std::string& dir) {
+  ProjectDirRef() = dir;
+}
+
+std::string ProjectDir() {
+  if (ProjectDirRef().empty()) ProjectDirRef() = ExecutableDir();
+  return ProjectDirRef();
+}
+
+int GetProjectDir(std::string* dir) {
+  *dir = ProjectDir();
+  return 0;
+}
+
+std::string MakePathname(const std::string& dir, const std::string& file) {
+  if (dir.empty()) return file;
+  if (dir.back() == '/') return dir + file;
+  return dir + "/" + file;
+}
+
+int GetFileInfo(const std::string& path, long* size) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) {
+    if (size) *size = 0;
+    return errno == ENOENT || errno == ENOTDIR ? 0 : -1;
+  }
+  if (size) *size = static_cast<long>(st.st_size);
+  return 1;
+}
+
+int SetFileAttrs(const std::string& path, int readOnly, int /*system*/, int hidden,
+                 int /*archive*/) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return -1;
+  if (readOnly >= 0) {
+    mode_t mode = st.st_mode & 07777;
+    mode = readOnly ? (mode & ~mode_t(0222)) : (mode | S_IWUSR);
+    if (chmod(path.c_str(), mode) != 0) return -1;
+  }
+  if (hidden >= 0) {
+    if (hidden) {
+      if (setxattr(path.c_str(), kHiddenXattr, "1", 1, 0) != 0) return -1;
+    } else {
+      removexattr(path.c_str(), kHiddenXattr);
+    }
+  }
+  return 0;
+}
+
+int GetFileAttrs(const std::string& path, int* readOnly, int* system, int* hidden, int* archive) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return -1;
+  if (readOnly) *readOnly = (st.st_mode & S_IWUSR) ? 0 : 1;
+  if (system) *system = 0;
+  if (archive) *archive = 0;
+  if (hidden) {
+    char value[8];
+    ssize_t n = getxattr(path.c_str(), kHiddenXattr, value, sizeof value);
+    *hidden = n > 0 && value[0] == '1';
+  }
+  return 0;
+}
+
+int DeleteFile(const std::string& path) {
+  return std::remove(path.c_str()) == 0 ? 0 : -1;
+}
+
+std::string DateStr() {
+  return FormatLocal("%m-%d-%Y");
+}
+std::string TimeStr() {
+  return FormatLocal("%H:%M:%S");
+}
+
+}  // namespace rt

@@ -1,0 +1,10 @@
+#include "sensor/measurement_state.h"
+
+MeasurementState& Measurement() {
+  static MeasurementState state;
+  return state;
+}
+
+void ResetMeasurementState() {
+  Measurement() = MeasurementState{};
+}
