@@ -3,7 +3,7 @@
 set -euo pipefail
 
 PACKAGES=(build-essential cmake qt6-base-dev qt6-qpa-plugins qt6-serialport-dev
-          libqcustomplot-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+          libqcustomplot-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang-format)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

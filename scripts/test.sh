@@ -1,7 +1,38 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test (unit, scenario, fuzz, end-to-end).
+# The one test command: installs what is missing, checks the formatting and the
+# layers, builds everything and runs every test (unit, scenario, fuzz, front
+# end, end-to-end), then builds everything again with AddressSanitizer and
+# UndefinedBehaviorSanitizer in build-asan/ and runs every test there too.
+#   KAVRO_SKIP_SANITIZE=1  leaves out the sanitizer build (for a quick local run)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh
-cd build
-ctest --output-on-failure -j"$(nproc)"
+jobs="${KAVRO_JOBS:-$(nproc)}"
+step() { printf '\n==== %s (%ds)\n' "$1" "$SECONDS"; }
+
+step "packages"
+bash scripts/install-deps.sh
+
+step "formatting"
+mapfile -t sources < <(find src sim tests \( -name '*.h' -o -name '*.cpp' \) | sort)
+clang-format --dry-run -Werror "${sources[@]}"
+
+step "layers"
+bash scripts/check-layers.sh
+
+step "build"
+KAVRO_BUILD_DIR=build bash scripts/build.sh
+step "tests"
+(cd build && ctest --output-on-failure -j"$jobs")
+
+if [ "${KAVRO_SKIP_SANITIZE:-0}" != 1 ]; then
+  step "sanitizer build"
+  KAVRO_BUILD_DIR=build-asan KAVRO_CMAKE_ARGS="-DKAVRO_SANITIZE=ON" bash scripts/build.sh
+  step "tests under the sanitizers"
+  supp="$PWD/tests/sanitizer/lsan.supp"
+  (cd build-asan &&
+    ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:halt_on_error=1" \
+    UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+    LSAN_OPTIONS="suppressions=$supp:print_suppressions=0" \
+    ctest --output-on-failure -j"$jobs")
+fi
+step "done"

@@ -61,6 +61,18 @@ void Child::signal(int sig) {
   if (running()) kill(pid_, sig);
 }
 
+bool Child::catches(int sig) const {
+  // /proc/<pid>/status: "SigCgt:\t<hex mask>", bit n-1 for signal n.
+  std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("SigCgt:", 0) != 0) continue;
+    const unsigned long long mask = std::strtoull(line.c_str() + 7, nullptr, 16);
+    return (mask >> (sig - 1)) & 1ULL;
+  }
+  return false;
+}
+
 int Child::wait(double seconds) {
   if (!WaitFor(seconds, [this] { return !running(); })) return -1000;
   if (WIFEXITED(status_)) return WEXITSTATUS(status_);

@@ -28,6 +28,8 @@ class Child {
   pid_t pid() const { return pid_; }
   bool running();
   void signal(int sig);
+  // Whether the process has put a handler of its own on the signal.
+  bool catches(int sig) const;
   // Waits up to seconds for the end; the exit code, or -1000 when still running.
   int wait(double seconds);
 

@@ -48,14 +48,20 @@ TEST(Program, StartsUpAgainstVirtualSensorAndClosesCleanly) {
   EXPECT_EQ(program.wait(30), 0) << ReadFile(d.dir.file("program.log"));
 }
 
-TEST(Program, WithoutSensorStillReachesItsEventLoop) {
-  ProgramDir d;  // no COM1 link: port 1 is the platform's first serial port or nothing
+TEST(Program, WithoutSensorStillReachesItsEventLoopAndSavesItsSettings) {
+  ProgramDir d;
+  // COM1 leads nowhere: the port does not open and nothing is sent.
+  std::filesystem::create_symlink(d.dir.file("no-such-device"), d.dir.file("COM1"));
   Child program({d.program}, d.dir.file("program.log"), kOffscreen);
-  // The event loop answers the close request only once it runs.
-  WaitFor(3, [] { return false; });
-  EXPECT_TRUE(program.running());
+  // Ready for the close request once the termination signals are caught: a request that comes
+  // during start-up is answered as soon as the main window is up.
+  ASSERT_TRUE(WaitFor(30, [&] { return program.catches(SIGTERM) || !program.running(); }));
+  EXPECT_TRUE(program.running()) << ReadFile(d.dir.file("program.log"));
   program.signal(SIGTERM);
   EXPECT_EQ(program.wait(30), 0) << ReadFile(d.dir.file("program.log"));
+  // Closing the main window writes the settings file: the event loop took the request.
+  const std::string settings = ReadFile(d.dir.file("XB-Scope.ini"));
+  EXPECT_NE(settings.find("COM Port = 1"), std::string::npos) << settings;
 }
 
 }  // namespace

@@ -1,31 +1,162 @@
-// Whatever arrives over the line is classed and stored without harm.
+// Random byte streams arriving in random pieces on the sensor line, taken in by
+// the receive callback the program installs when it opens the port. What the
+// callback leaves behind is checked against the frame rules: it takes exactly
+// the first 36 bytes waiting when it runs and throws away the rest; word 1 gives
+// the reply class (18 for 18 and 19, 8 for 8, 1 for anything else); measurement
+// and recorder replies fill all 16 data words from words 2..17, every other
+// reply fills data words 0..14 from words 3..17 and leaves data word 15 alone.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <memory>
 #include <random>
+#include <vector>
 
-#include "link/frame_codec.h"
+#include "link/link_state.h"
+#include "link/serial_port.h"
+#include "runtime/serial.h"
 
 namespace {
 
-TEST(FrameDecoderFuzz, AnyThirtySixBytesGetAClassAndKeepTheRules) {
-  std::mt19937 rng(36);
-  for (int i = 0; i < 100000; ++i) {
-    std::uint8_t reply[36];
-    for (auto& b : reply) b = static_cast<std::uint8_t>(rng());
-    std::array<std::uint16_t, 16> data{};
-    data[15] = 0x5A5A;
-    const int cls = DecodeReply(reply, &data);
-    const std::uint16_t type = ReadWord(reply, 1);
-    if (type == 8) {
-      ASSERT_EQ(cls, kReplyClassMeasurement);
-    } else if (type == 18 || type == 19) {
-      ASSERT_EQ(cls, kReplyClassRecorder);
+constexpr int kPort = 3;
+
+// A line whose bytes arrive only when the test says so; it notes every read
+// and flush so that the test can see what the callback did.
+class ScriptedLine : public rt::PortBackend {
+ public:
+  std::deque<std::uint8_t> waiting;
+  int reads = 0;
+  int flushes = 0;
+
+  int open(const rt::PortSettings&) override { return 0; }
+  void close() override {}
+  int write(const std::uint8_t*, int count) override { return count; }
+  int read(std::uint8_t* out, int count) override {
+    ++reads;
+    const int n = std::min<int>(count, static_cast<int>(waiting.size()));
+    std::copy_n(waiting.begin(), n, out);
+    waiting.erase(waiting.begin(), waiting.begin() + n);
+    return n;
+  }
+  int bytesWaiting() override { return static_cast<int>(waiting.size()); }
+  void flushIn() override {
+    ++flushes;
+    waiting.clear();
+  }
+  void flushOut() override {}
+};
+
+std::uint16_t WordAt(const std::vector<std::uint8_t>& frame, int word) {
+  return static_cast<std::uint16_t>(frame[2 * word] * 256 + frame[2 * word + 1]);
+}
+
+int ExpectedClass(std::uint16_t word1) {
+  if (word1 == 18 || word1 == 19) return 18;
+  if (word1 == 8) return 8;
+  return 1;
+}
+
+// Frames that start like real replies now and then, so that every class turns up.
+std::uint8_t NextByte(std::mt19937& rng, std::size_t posInStream) {
+  if (posInStream % 36 == 3 && rng() % 3 == 0) {
+    static constexpr std::uint8_t kTypes[] = {8, 18, 19, 1, 7, 9};
+    return kTypes[rng() % 6];
+  }
+  if (posInStream % 36 == 2 && rng() % 2 == 0) return 0;
+  return static_cast<std::uint8_t>(rng());
+}
+
+class ReceivePathFuzz : public ::testing::Test {
+ protected:
+  ScriptedLine* line = nullptr;
+
+  void SetUp() override {
+    rt::ResetSerial();
+    ResetLinkState();
+    rt::SetPortBackendFactory([this](int) {
+      auto made = std::make_unique<ScriptedLine>();
+      line = made.get();
+      return made;
+    });
+    ASSERT_EQ(OpenPortWithSettings(kPort, 1), 0);
+    ConfigureOpenPort(kPort);  // as at start-up: queues flushed, receive callback in place
+    line->flushes = 0;
+  }
+  void TearDown() override {
+    rt::ResetSerial();
+    rt::SetPortBackendFactory(nullptr);
+  }
+
+  void CheckCallback(const std::vector<std::uint8_t>& before,
+                     const std::array<std::uint16_t, 16>& dataBefore) {
+    const std::vector<std::uint8_t> frame(before.begin(), before.begin() + 36);
+    const LinkState& l = Link();
+    ASSERT_EQ(l.replyArrived, 1);
+    ASSERT_TRUE(std::equal(frame.begin(), frame.end(), l.rx.begin()));
+    ASSERT_TRUE(line->waiting.empty()) << before.size() - 36 << " bytes left over";
+    ASSERT_EQ(line->flushes, 1);
+    const int cls = ExpectedClass(WordAt(frame, 1));
+    ASSERT_EQ(l.replyClass, cls);
+    if (cls == 1) {
+      for (int i = 0; i < 15; ++i) ASSERT_EQ(l.data[i], WordAt(frame, 3 + i)) << "word " << i;
+      ASSERT_EQ(l.data[15], dataBefore[15]);
     } else {
-      ASSERT_EQ(cls, kReplyClassAck);
-      ASSERT_EQ(data[15], 0x5A5A);
-      ASSERT_EQ(data[0], ReadWord(reply, 3));
+      for (int i = 0; i < 16; ++i) ASSERT_EQ(l.data[i], WordAt(frame, 2 + i)) << "word " << i;
     }
   }
+};
+
+TEST_F(ReceivePathFuzz, EachCallbackTakesOneFrameAndDropsTheRest) {
+  std::mt19937 rng(20240236);
+  std::size_t streamPos = 0;
+  int callbacks = 0;
+  std::array<int, 19> classesSeen{};
+  for (int step = 0; step < 400000; ++step) {
+    // A piece of 0..100 bytes arrives; sometimes a single byte, as a slow line gives it.
+    const int size = rng() % 4 == 0 ? 1 : static_cast<int>(rng() % 101);
+    for (int i = 0; i < size; ++i) line->waiting.push_back(NextByte(rng, streamPos++));
+
+    const std::vector<std::uint8_t> before(line->waiting.begin(), line->waiting.end());
+    std::array<std::uint16_t, 16> dataBefore;
+    for (auto& w : dataBefore) w = static_cast<std::uint16_t>(rng());
+    Link().data = dataBefore;
+    Link().replyArrived = 0;
+    Link().replyClass = -1;
+    line->flushes = 0;
+    line->reads = 0;
+
+    const int raised = rt::DispatchSerialEvents();
+    if (before.size() < 36) {
+      // Too few bytes for the notify count: nothing is taken, nothing is touched.
+      ASSERT_EQ(raised, 0);
+      ASSERT_EQ(Link().replyArrived, 0);
+      ASSERT_EQ(line->reads, 0);
+      ASSERT_EQ(line->waiting.size(), before.size());
+      ASSERT_EQ(Link().data, dataBefore);
+      continue;
+    }
+    ASSERT_EQ(raised, 1);
+    ASSERT_NO_FATAL_FAILURE(CheckCallback(before, dataBefore)) << "step " << step;
+    ++callbacks;
+    ++classesSeen[Link().replyClass];
+    streamPos = 0;  // the next frame starts with the next byte to arrive
+  }
+  EXPECT_GT(callbacks, 80000);
+  EXPECT_GT(classesSeen[1], 100);
+  EXPECT_GT(classesSeen[8], 100);
+  EXPECT_GT(classesSeen[18], 100);
+}
+
+TEST_F(ReceivePathFuzz, RemovedCallbackLeavesTheLineAlone) {
+  std::mt19937 rng(7);
+  RemoveReceiveCallback(kPort);
+  for (int i = 0; i < 200; ++i) line->waiting.push_back(static_cast<std::uint8_t>(rng()));
+  EXPECT_EQ(rt::DispatchSerialEvents(), 0);
+  EXPECT_EQ(line->waiting.size(), 200u);
+  EXPECT_EQ(Link().replyArrived, 0);
 }
 
 }  // namespace

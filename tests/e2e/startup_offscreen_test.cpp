@@ -21,18 +21,19 @@
 
 namespace {
 
-class OffscreenQt : public ::testing::Environment {
- public:
-  void SetUp() override {
+// Qt comes up for this suite alone: the other end-to-end tests start the
+// program as a child process and need no Qt of their own.
+class StartUpOffscreen : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static int argc = 1;
     static char name[] = "startup_offscreen_test";
     static char* argv[] = {name, nullptr};
     ASSERT_TRUE(qtfront::Initialise(argc, argv));
   }
-  void TearDown() override { qtfront::Shutdown(); }
+  static void TearDownTestSuite() { qtfront::Shutdown(); }
 };
-::testing::Environment* const kQt = ::testing::AddGlobalTestEnvironment(new OffscreenQt);
 
 std::string Text(int panel, int control) {
   std::string text;
@@ -40,7 +41,7 @@ std::string Text(int panel, int control) {
   return text;
 }
 
-TEST(StartUpOffscreen, ConnectsToTheVirtualSensorThroughAPseudoTerminal) {
+TEST_F(StartUpOffscreen, ConnectsToTheVirtualSensorThroughAPseudoTerminal) {
   TempDir d;
   CopyFile(KAVRO_RESOURCE_FILE, d.file("KAVRO-XB-VevavA318.uir"));
   Child sim(
