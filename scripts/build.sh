@@ -12,8 +12,9 @@ dir="${KAVRO_BUILD_DIR:-build}"
 args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 if command -v ccache > /dev/null; then args+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 read -r -a extra <<< "${KAVRO_CMAKE_ARGS:-}"
-cmake -S . -B "$dir" "${args[@]}" "${extra[@]}" > "$dir-configure.log" 2>&1 || {
-  cat "$dir-configure.log"; exit 1; }
+mkdir -p "$dir"
+cmake -S . -B "$dir" "${args[@]}" "${extra[@]}" > "$dir/configure.log" 2>&1 || {
+  cat "$dir/configure.log"; exit 1; }
 targets=()
 for t in "$@"; do targets+=(--target "$t"); done
 cmake --build "$dir" -j"${KAVRO_JOBS:-$(nproc)}" "${targets[@]}"
