@@ -3,7 +3,8 @@
 set -euo pipefail
 
 PACKAGES=(build-essential cmake qt6-base-dev qt6-qpa-plugins qt6-serialport-dev
-          libqcustomplot-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang-format)
+          libqcustomplot-dev nlohmann-json3-dev libcli11-dev libgtest-dev libgmock-dev
+          libbenchmark-dev xvfb xauth clang-format)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

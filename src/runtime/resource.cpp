@@ -1,15 +1,34 @@
 #include "runtime/resource.h"
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
-#include "runtime/json.h"
+#include "runtime/resource_json.h"
 
 namespace rt {
 namespace {
 
-using json::Value;
+using Value = nlohmann::json;
+
+// The member key of an object, or null when it is not there.
+const Value* Find(const Value& obj, const char* key) {
+  auto it = obj.find(key);
+  return it == obj.end() ? nullptr : &*it;
+}
+
+// A number as a double, or nullopt for anything else.
+std::optional<double> NumberOf(const Value* v) {
+  if (!v || !v->is_number()) return std::nullopt;
+  return v->get<double>();
+}
+
+bool IsWhole(const Value* v, double lo, double hi) {
+  std::optional<double> n = NumberOf(v);
+  return n && *n == std::floor(*n) && *n >= lo && *n <= hi;
+}
 
 std::map<std::string, ResourceFile>& Loaded() {
   static std::map<std::string, ResourceFile> files;
@@ -48,42 +67,45 @@ class Reader {
   bool ok() const { return error_->empty(); }
 
   void integer(const char* key, int* out, int lo = -100000, int hi = 100000) {
-    const Value* v = obj_.find(key);
+    const Value* v = Find(obj_, key);
     if (!v) return;
-    if (!v->isNumber() || v->number != std::floor(v->number) || v->number < lo || v->number > hi)
-      return bad(key, "a whole number in range");
-    *out = static_cast<int>(v->number);
+    if (!IsWhole(v, lo, hi)) return bad(key, "a whole number in range");
+    *out = static_cast<int>(v->get<double>());
   }
   void number(const char* key, double* out) {
-    const Value* v = obj_.find(key);
+    const Value* v = Find(obj_, key);
     if (!v) return;
-    if (!v->isNumber() || std::fabs(v->number) > 1e15) return bad(key, "a number");
-    *out = v->number;
+    std::optional<double> n = NumberOf(v);
+    if (!n || !(std::fabs(*n) <= 1e15)) return bad(key, "a number");
+    *out = *n;
   }
   void text(const char* key, std::string* out) {
-    const Value* v = obj_.find(key);
+    const Value* v = Find(obj_, key);
     if (!v) return;
-    if (!v->isString()) return bad(key, "a text");
-    *out = v->string;
+    if (!v->is_string()) return bad(key, "a text");
+    *out = v->get<std::string>();
   }
   void flag(const char* key, bool* out) {
-    const Value* v = obj_.find(key);
+    const Value* v = Find(obj_, key);
     if (!v) return;
-    if (!v->isBool()) return bad(key, "true or false");
-    *out = v->boolean;
+    if (!v->is_boolean()) return bad(key, "true or false");
+    *out = v->get<bool>();
   }
   void color(const char* key, int* out) {
-    const Value* v = obj_.find(key);
+    const Value* v = Find(obj_, key);
     if (!v) return;
-    if (v->isNumber() && v->number >= 0 && v->number <= 0xFFFFFF &&
-        v->number == std::floor(v->number)) {
-      *out = static_cast<int>(v->number);
+    if (IsWhole(v, 0, 0xFFFFFF)) {
+      *out = static_cast<int>(v->get<double>());
       return;
     }
-    if (v->isString() && v->string.size() == 7 && v->string[0] == '#') {
+    if (v->is_string()) return hexColor(key, v->get_ref<const std::string&>(), out);
+    bad(key, "a colour");
+  }
+  void hexColor(const char* key, const std::string& s, int* out) {
+    if (s.size() == 7 && s[0] == '#') {
       int c = 0;
       for (size_t i = 1; i < 7; ++i) {
-        char h = v->string[i];
+        char h = s[i];
         int d = (h >= '0' && h <= '9')   ? h - '0'
                 : (h >= 'a' && h <= 'f') ? h - 'a' + 10
                 : (h >= 'A' && h <= 'F') ? h - 'A' + 10
@@ -108,9 +130,9 @@ class Reader {
 
 void ReadAxis(const Value& ctrl, const char* key, Axis* axis, std::string* error,
               const std::string& where) {
-  const Value* v = ctrl.find(key);
+  const Value* v = Find(ctrl, key);
   if (!v) return;
-  if (!v->isObject()) {
+  if (!v->is_object()) {
     if (error->empty()) *error = where + ": \"" + key + "\" must be an object";
     return;
   }
@@ -123,10 +145,10 @@ void ReadAxis(const Value& ctrl, const char* key, Axis* axis, std::string* error
 }
 
 bool ReadItems(const Value& ctrl, Control* c, std::string* error, const std::string& where) {
-  if (const Value* items = ctrl.find("items")) {
-    if (!items->isArray()) return *error = where + ": \"items\" must be a list", false;
-    for (const Value& it : items->array) {
-      if (!it.isObject()) return *error = where + ": ring item must be an object", false;
+  if (const Value* items = Find(ctrl, "items")) {
+    if (!items->is_array()) return *error = where + ": \"items\" must be a list", false;
+    for (const Value& it : *items) {
+      if (!it.is_object()) return *error = where + ": ring item must be an object", false;
       RingItem item;
       Reader r(it, error, where + " item");
       r.text("label", &item.label);
@@ -135,8 +157,8 @@ bool ReadItems(const Value& ctrl, Control* c, std::string* error, const std::str
       c->items.push_back(item);
     }
   }
-  if (const Value* range = ctrl.find("itemRange")) {
-    if (!range->isObject()) return *error = where + ": \"itemRange\" must be an object", false;
+  if (const Value* range = Find(ctrl, "itemRange")) {
+    if (!range->is_object()) return *error = where + ": \"itemRange\" must be an object", false;
     int from = 0, to = -1, step = 1;
     Reader r(*range, error, where + ".itemRange");
     r.integer("from", &from);
@@ -150,17 +172,16 @@ bool ReadItems(const Value& ctrl, Control* c, std::string* error, const std::str
 }
 
 bool ReadControl(const Value& v, Control* c, std::string* error, const std::string& panelWhere) {
-  if (!v.isObject()) return *error = panelWhere + ": a control must be an object", false;
-  const Value* id = v.find("id");
-  const Value* kind = v.find("kind");
-  if (!id || !id->isNumber() || id->number < 1 || id->number > 999 ||
-      id->number != std::floor(id->number))
+  if (!v.is_object()) return *error = panelWhere + ": a control must be an object", false;
+  const Value* id = Find(v, "id");
+  const Value* kind = Find(v, "kind");
+  if (!IsWhole(id, 1, 999))
     return *error = panelWhere + ": control without a valid \"id\" (1..999)", false;
-  c->id = static_cast<int>(id->number);
+  c->id = static_cast<int>(id->get<double>());
   std::string where = panelWhere + " control " + std::to_string(c->id);
-  if (!kind || !kind->isString() || !KindNames().count(kind->string))
+  if (!kind || !kind->is_string() || !KindNames().count(kind->get<std::string>()))
     return *error = where + ": unknown \"kind\"", false;
-  c->kind = KindNames().at(kind->string);
+  c->kind = KindNames().at(kind->get<std::string>());
   c->integerData = c->kind != ControlKind::Numeric;
   Reader r(v, error, where);
   r.text("name", &c->name);
@@ -195,11 +216,11 @@ bool ReadControl(const Value& v, Control* c, std::string* error, const std::stri
   if (!r.ok()) return false;
   c->strip.traces.resize(c->strip.numTraces);
   c->strip.points.resize(c->strip.numTraces);
-  if (const Value* lines = v.find("lines")) {
-    if (!lines->isArray()) return *error = where + ": \"lines\" must be a list", false;
-    for (const Value& l : lines->array) {
-      if (!l.isString()) return *error = where + ": text-box lines must be texts", false;
-      c->lines.push_back(l.string);
+  if (const Value* lines = Find(v, "lines")) {
+    if (!lines->is_array()) return *error = where + ": \"lines\" must be a list", false;
+    for (const Value& l : *lines) {
+      if (!l.is_string()) return *error = where + ": text-box lines must be texts", false;
+      c->lines.push_back(l.get<std::string>());
     }
   } else if (c->kind == ControlKind::TextBox && !c->text.empty()) {
     std::string cur;
@@ -214,17 +235,15 @@ bool ReadControl(const Value& v, Control* c, std::string* error, const std::stri
   if (!ReadItems(v, c, error, where)) return false;
   ReadAxis(v, "xAxis", &c->graph.xAxis, error, where);
   ReadAxis(v, "yAxis", &c->graph.yAxis, error, where);
-  if (c->kind == ControlKind::BinarySwitch && !v.find("value")) c->num = c->offValue;
+  if (c->kind == ControlKind::BinarySwitch && !Find(v, "value")) c->num = c->offValue;
   return error->empty();
 }
 
 bool ReadPanel(const Value& v, Panel* p, std::string* error) {
-  if (!v.isObject()) return *error = "a panel must be an object", false;
-  const Value* res = v.find("resource");
-  if (!res || !res->isNumber() || res->number < 1 || res->number > 999 ||
-      res->number != std::floor(res->number))
-    return *error = "panel without a valid \"resource\" number", false;
-  p->resourceId = static_cast<int>(res->number);
+  if (!v.is_object()) return *error = "a panel must be an object", false;
+  const Value* res = Find(v, "resource");
+  if (!IsWhole(res, 1, 999)) return *error = "panel without a valid \"resource\" number", false;
+  p->resourceId = static_cast<int>(res->get<double>());
   std::string where = "panel " + std::to_string(p->resourceId);
   Reader r(v, error, where);
   r.text("title", &p->title);
@@ -235,10 +254,10 @@ bool ReadPanel(const Value& v, Panel* p, std::string* error) {
   r.integer("height", &p->height, 1);
   r.color("backColor", &p->backColor);
   if (!r.ok()) return false;
-  const Value* controls = v.find("controls");
+  const Value* controls = Find(v, "controls");
   if (!controls) return true;
-  if (!controls->isArray()) return *error = where + ": \"controls\" must be a list", false;
-  for (const Value& cv : controls->array) {
+  if (!controls->is_array()) return *error = where + ": \"controls\" must be a list", false;
+  for (const Value& cv : *controls) {
     Control c;
     if (!ReadControl(cv, &c, error, where)) return false;
     if (p->controls.count(c.id))
@@ -254,16 +273,16 @@ bool ParseResource(const std::string& text, ResourceFile* out, std::string* erro
   std::string err;
   Value doc;
   *out = ResourceFile{};
-  if (!json::Parse(text, &doc, &err)) {
+  if (!ParseResourceJson(text, &doc, &err)) {
     if (error) *error = err;
     return false;
   }
-  const Value* panels = doc.isObject() ? doc.find("panels") : nullptr;
-  if (!panels || !panels->isArray()) {
+  const Value* panels = doc.is_object() ? Find(doc, "panels") : nullptr;
+  if (!panels || !panels->is_array()) {
     if (error) *error = "no \"panels\" list";
     return false;
   }
-  for (const Value& pv : panels->array) {
+  for (const Value& pv : *panels) {
     Panel p;
     if (!ReadPanel(pv, &p, &err)) {
       if (error) *error = err;
@@ -280,16 +299,39 @@ bool ParseResource(const std::string& text, ResourceFile* out, std::string* erro
   return true;
 }
 
-bool LoadResourceFile(const std::string& path, std::string* error) {
+namespace {
+
+// The whole file as text; refuses what is not a regular file or is larger than
+// the parser may take, before reading it.
+bool ReadResourceText(const std::string& path, std::string* text, std::string* error) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (!fs::exists(status)) return *error = "file not found", false;
+  if (!fs::is_regular_file(status)) return *error = "not a regular file", false;
+  const std::uintmax_t size = fs::file_size(path, ec);
+  if (ec) return *error = "cannot read the file size", false;
+  if (size > kMaxResourceBytes)
+    return *error = "file too large (" + std::to_string(size) + " bytes, limit " +
+                    std::to_string(kMaxResourceBytes) + ")",
+           false;
   std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    if (error) *error = "cannot open " + path;
+  if (!in) return *error = "cannot open the file", false;
+  std::ostringstream ss;
+  if (size > 0 && !(ss << in.rdbuf())) return *error = "cannot read the file", false;
+  *text = ss.str();
+  return true;
+}
+
+}  // namespace
+
+bool LoadResourceFile(const std::string& path, std::string* error) {
+  std::string text, why;
+  ResourceFile file;
+  if (!ReadResourceText(path, &text, &why) || !ParseResource(text, &file, &why)) {
+    if (error) *error = why;
     return false;
   }
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  ResourceFile file;
-  if (!ParseResource(ss.str(), &file, error)) return false;
   Loaded()[path] = std::move(file);
   return true;
 }

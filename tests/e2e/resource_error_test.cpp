@@ -1,0 +1,88 @@
+// The real program with an unusable panel resource file next to it: it ends at once with -1
+// and says on one line which file is wrong and why.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "e2e/e2e_support.h"
+
+namespace {
+
+const std::vector<std::string> kOffscreen = {"QT_QPA_PLATFORM=offscreen"};
+const std::string kResourceName = "KAVRO-XB-VevavA318.uir";
+
+// A copy of the program in a scratch directory, with text (if any) as its resource file.
+struct BrokenResource {
+  TempDir dir;
+  std::string program = dir.file("kavro-xb-scope");
+  std::string resource = dir.file(kResourceName);
+  explicit BrokenResource(const std::string* text) {
+    CopyFile(KAVRO_PROGRAM, program);
+    std::filesystem::permissions(program, std::filesystem::perms::owner_exec,
+                                 std::filesystem::perm_options::add);
+    if (text) std::ofstream(resource, std::ios::binary) << *text;
+  }
+
+  // Runs the program to its end; returns the lines of its output that name the resource file.
+  std::vector<std::string> Run(int* exitCode) {
+    Child child({program}, dir.file("program.log"), kOffscreen);
+    *exitCode = child.wait(30);
+    std::vector<std::string> lines;
+    std::istringstream log(ReadFile(dir.file("program.log")));
+    for (std::string line; std::getline(log, line);)
+      if (line.find(kResourceName) != std::string::npos) lines.push_back(line);
+    return lines;
+  }
+};
+
+// The line is "<program directory>/<resource file>: <reason>".
+void ExpectOneLine(const std::vector<std::string>& lines, const std::string& dir,
+                   const std::string& reason) {
+  ASSERT_EQ(lines.size(), 1u);
+  const std::string tail = "/" + kResourceName + ": " + reason;
+  ASSERT_GE(lines[0].size(), tail.size());
+  EXPECT_EQ(lines[0].substr(lines[0].size() - tail.size()), tail) << lines[0];
+  const std::string dirName = std::filesystem::path(dir).filename().string();
+  EXPECT_NE(lines[0].find(dirName), std::string::npos) << lines[0];
+}
+
+TEST(ResourceError, MissingFileIsNamed) {
+  BrokenResource d(nullptr);
+  int code = 0;
+  const std::vector<std::string> lines = d.Run(&code);
+  EXPECT_EQ(code, 255);
+  ExpectOneLine(lines, d.dir.path(), "file not found");
+}
+
+TEST(ResourceError, OversizedFileIsRefusedWithItsSize) {
+  std::string text = R"({"panels": []})";
+  text.resize(4 * 1024 * 1024 + 1, ' ');
+  BrokenResource d(&text);
+  int code = 0;
+  const std::vector<std::string> lines = d.Run(&code);
+  EXPECT_EQ(code, 255);
+  ExpectOneLine(lines, d.dir.path(), "file too large (4194305 bytes, limit 4194304)");
+}
+
+TEST(ResourceError, DamagedAndIncompleteFilesSayWhatIsWrong) {
+  const std::string damaged = R"({"panels": [{"resource": 3, "controls": [}]})";
+  BrokenResource bad(&damaged);
+  int code = 0;
+  std::vector<std::string> lines = bad.Run(&code);
+  EXPECT_EQ(code, 255);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find(": parse error at line 1"), std::string::npos) << lines[0];
+
+  // The main panel is there, its first child panel is not.
+  const std::string mainOnly = R"({"panels": [{"resource": 3, "width": 780, "height": 548}]})";
+  BrokenResource partial(&mainOnly);
+  lines = partial.Run(&code);
+  EXPECT_EQ(code, 255);
+  ExpectOneLine(lines, partial.dir.path(), "no panel 4");
+}
+
+}  // namespace
