@@ -17,8 +17,9 @@ namespace {
 
 // A rectangle Qt can hold: QRect keeps the right edge as left + width - 1, and
 // a window system takes sizes up to QWIDGETSIZE_MAX only.
+constexpr int kReach = QWIDGETSIZE_MAX;
+
 QRect SafeRect(int left, int top, int width, int height) {
-  constexpr int kReach = QWIDGETSIZE_MAX;
   const auto place = [](int v) { return std::clamp(v, -kReach, kReach); };
   const auto extent = [](int v) { return std::clamp(v, 0, kReach); };
   return QRect(place(left), place(top), extent(width), extent(height));
