@@ -1,5 +1,7 @@
 #include "app/app_settings.h"
 
+#include "app/window_fit.h"
+
 #include "ini/ini_store.h"
 #include "link/link_state.h"
 #include "params/parameter_display.h"
@@ -65,8 +67,20 @@ void ApplyConnection(const ini::Store* store) {
   }
 }
 
+WindowRect MainWindowRect() {
+  const int main = Panels().main;
+  WindowRect r;
+  rt::GetPanelAttribute(main, rt::ATTR_LEFT, &r.left);
+  rt::GetPanelAttribute(main, rt::ATTR_TOP, &r.top);
+  rt::GetPanelAttribute(main, rt::ATTR_WIDTH, &r.width);
+  rt::GetPanelAttribute(main, rt::ATTR_HEIGHT, &r.height);
+  return r;
+}
+
 // A maximised window ignores the saved place and size; without "Panel max" the
-// window keeps the place and size of the resource file.
+// window keeps the place and size of the resource file. Whatever the file says,
+// the window stays on the screen at a size the screen can show, so that a
+// damaged file does not come back with every start.
 void ApplyWindow(const ini::Store* store) {
   const int main = Panels().main;
   long maximised = 0;
@@ -75,13 +89,20 @@ void ApplyWindow(const ini::Store* store) {
     rt::SetPanelAttribute(main, rt::ATTR_WINDOW_ZOOM, rt::VAL_MAXIMIZE);
     return;
   }
+  const ScreenArea screen{rt::ScreenWidth(), rt::ScreenHeight()};
+  WindowRect window = MainWindowRect();
   long x = 0, y = 0, width = 0, height = 0;
-  if (Present(store, kApplication, "Panel pos. x", &x) &&
-      Present(store, kApplication, "Panel pos. y", &y))
-    rt::SetPanelPos(main, static_cast<int>(y), static_cast<int>(x));
-  if (Present(store, kApplication, "Panel width", &width) &&
-      Present(store, kApplication, "Panel height", &height))
-    rt::SetPanelSize(main, static_cast<int>(height), static_cast<int>(width));
+  const bool place = Present(store, kApplication, "Panel pos. x", &x) &&
+                     Present(store, kApplication, "Panel pos. y", &y);
+  const bool size = Present(store, kApplication, "Panel width", &width) &&
+                    Present(store, kApplication, "Panel height", &height);
+  if (size) window = FitSize(window, width, height, screen);
+  // The place is checked against the size the window will have.
+  if (place) {
+    window = FitPlace(window, x, y, screen);
+    rt::SetPanelPos(main, window.top, window.left);
+  }
+  if (size) rt::SetPanelSize(main, window.height, window.width);
 }
 
 }  // namespace

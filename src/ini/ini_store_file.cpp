@@ -1,6 +1,8 @@
 // The INI store's files: written and read in binary mode, so the CR LF line ends reach the disk
-// as they are on every platform.
+// as they are on every platform. Only regular files are read or written: a pipe or a device in
+// the file's place is refused at once instead of holding the program.
 #include "ini/ini_store.h"
+#include "runtime/files.h"
 
 #include <cstdio>
 #include <new>
@@ -12,7 +14,7 @@ int Ini_WriteToFile(const Store* store, const std::string& path) {
   const std::string text = Ini_ToText(store);
   // An empty text for a store with sections means the text could not be built.
   if (text.empty() && !store->sections.empty()) return kErrOutOfMemory;
-  std::FILE* file = std::fopen(path.c_str(), "wb");
+  std::FILE* file = rt::OpenDataFile(path, true);
   if (file == nullptr) return kErrCannotOpenFile;
   bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
   if (std::fclose(file) != 0) written = false;
@@ -21,7 +23,7 @@ int Ini_WriteToFile(const Store* store, const std::string& path) {
 
 int Ini_ReadFromFile(Store* store, const std::string& path) {
   if (store == nullptr) return kErrOutOfMemory;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = rt::OpenDataFile(path, false);
   if (file == nullptr) return kErrCannotOpenFile;
   std::string text;
   try {

@@ -96,6 +96,11 @@ void SaveParametersToFile() {
     return;
   }
   const std::string& path = Transfer().parameterFilePath;
+  // A pipe or a device chosen in the dialog would hold the program.
+  if (!rt::IsDataFilePath(path)) {
+    ShowStatus(kSavingToFileFailed);
+    return;
+  }
   if (rt::GetFileInfo(path, nullptr) == 1 &&
       !rt::ConfirmPopup("ATTENTION!", "Parameter-File already exists - overwrite ?")) {
     ShowStatus(kNotSavedToFile);
@@ -107,6 +112,10 @@ void SaveParametersToFile() {
 
 void LoadParametersFromFile() {
   if (!ChooseParameterFile("KAVRO-XB-Series-Parameter-File", false)) {
+    ShowStatus(kNotReadFromFile);
+    return;
+  }
+  if (!rt::IsDataFilePath(Transfer().parameterFilePath)) {
     ShowStatus(kNotReadFromFile);
     return;
   }

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QSlider>
 #include <cmath>
 #include <functional>
@@ -45,6 +46,9 @@ class NumericBox : public QDoubleSpinBox {
   std::function<void()> enterUnchanged;
 
   NumericBox() {
+    // Numbers are shown and typed with a decimal point whatever the desktop's
+    // language, as the operator documentation and the sensor write them.
+    setLocale(QLocale::c());
     setKeyboardTracking(false);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setAccelerated(true);

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "qt/control_rules.h"
 #include "qt/control_view.h"
@@ -11,6 +12,20 @@
 #include "runtime/events.h"
 
 namespace qtfront {
+
+namespace {
+
+// A rectangle Qt can hold: QRect keeps the right edge as left + width - 1, and
+// a window system takes sizes up to QWIDGETSIZE_MAX only.
+constexpr int kReach = QWIDGETSIZE_MAX;
+
+QRect SafeRect(int left, int top, int width, int height) {
+  const auto place = [](int v) { return std::clamp(v, -kReach, kReach); };
+  const auto extent = [](int v) { return std::clamp(v, 0, kReach); };
+  return QRect(place(left), place(top), extent(width), extent(height));
+}
+
+}  // namespace
 
 PanelWindow::PanelWindow(int panel, QWidget* parentWindow) : QWidget(parentWindow), panel_(panel) {
   setObjectName(QString("panel%1").arg(panel));
@@ -39,8 +54,8 @@ void PanelWindow::applyPanel(const rt::Panel& model) {
   if (isWindow()) {
     setWindowTitle(ToQString(p.title));
     applyTopLevelGeometry(p);
-  } else if (geometry() != QRect(p.left, p.top, p.width, p.height)) {
-    setGeometry(p.left, p.top, p.width, p.height);
+  } else if (QRect r = SafeRect(p.left, p.top, p.width, p.height); geometry() != r) {
+    setGeometry(r);
   }
   if (p.visible == isHidden()) setVisible(p.visible);
   applying_ = false;
@@ -66,7 +81,7 @@ void PanelWindow::applyTopLevelGeometry(const rt::Panel& p) {
   if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))
     setWindowState(Qt::WindowNoState);
   // The model's place and size are those of the client area, as Qt's geometry.
-  QRect wantedRect(p.left, p.top, p.width, p.height);
+  QRect wantedRect = SafeRect(p.left, p.top, p.width, p.height);
   if (geometry() != wantedRect) setGeometry(wantedRect);
 }
 

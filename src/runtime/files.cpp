@@ -1,5 +1,6 @@
 #include "runtime/files.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -109,6 +110,31 @@ int GetFileAttrs(const std::string& path, int* readOnly, int* system, int* hidde
 
 int DeleteFile(const std::string& path) {
   return std::remove(path.c_str()) == 0 ? 0 : -1;
+}
+
+bool IsDataFilePath(const std::string& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return errno == ENOENT;
+  return S_ISREG(st.st_mode);
+}
+
+std::FILE* OpenDataFile(const std::string& path, bool forWriting) {
+  if (!IsDataFilePath(path)) return nullptr;
+  // Opened without waiting, so that a pipe put in the file's place between the
+  // check and the open cannot hold the program; then checked once more.
+  const int flags = forWriting ? O_WRONLY | O_CREAT | O_TRUNC : O_RDONLY;
+  const int fd = open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return nullptr;
+  struct stat st;
+  const int mode = fcntl(fd, F_GETFL);
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || mode < 0 ||
+      fcntl(fd, F_SETFL, mode & ~O_NONBLOCK) != 0) {
+    close(fd);
+    return nullptr;
+  }
+  std::FILE* file = fdopen(fd, forWriting ? "wb" : "rb");
+  if (file == nullptr) close(fd);
+  return file;
 }
 
 std::string DateStr() {

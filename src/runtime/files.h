@@ -1,6 +1,7 @@
 // Files, paths and date/time texts.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 namespace rt {
@@ -17,6 +18,13 @@ int GetFileInfo(const std::string& path, long* size);
 int SetFileAttrs(const std::string& path, int readOnly, int system, int hidden, int archive);
 int GetFileAttrs(const std::string& path, int* readOnly, int* system, int* hidden, int* archive);
 int DeleteFile(const std::string& path);
+
+// True when the path names a regular file or nothing yet: a file the program
+// may read or write without waiting on a device, a pipe or a socket.
+bool IsDataFilePath(const std::string& path);
+// Opens a regular file for reading ("rb") or creates/replaces one for writing
+// ("wb"); null for anything else, and never waits for the other end of a pipe.
+std::FILE* OpenDataFile(const std::string& path, bool forWriting);
 
 // Today's date as MM-DD-YYYY and the time as HH:MM:SS (local time).
 std::string DateStr();

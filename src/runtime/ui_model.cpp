@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "runtime/constants.h"
+#include "runtime/number_text.h"
 #include "runtime/ui_notify.h"
 
 namespace rt {
@@ -83,9 +82,7 @@ int SetNumber(int panel, int control, double value) {
   if (IsNumericKind(c->kind)) {
     c->num = c->integerData ? std::trunc(value) : value;
   } else {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", c->precision, value);
-    c->text = buf;
+    c->text = FormatFixed(value, c->precision);
     if (c->kind == ControlKind::TextBox) c->lines = SplitLines(c->text);
   }
   NotifyControl(panel, control);
@@ -185,6 +182,13 @@ int DiscardPanel(int panel) {
   return 0;
 }
 
+// The offset that centres an extent in an area, never negative; worked out
+// wide so that no extent overflows it.
+static int CentredOffset(int area, int extent) {
+  const long long offset = (static_cast<long long>(area) - extent) / 2;
+  return static_cast<int>(std::clamp(offset, 0LL, static_cast<long long>(area < 0 ? 0 : area)));
+}
+
 int SetPanelPos(int panel, int top, int left) {
   Panel* p = FindPanel(panel);
   if (!p) return UIE_INVALID_PANEL;
@@ -193,8 +197,8 @@ int SetPanelPos(int panel, int top, int left) {
     areaW = parent->width;
     areaH = parent->height;
   }
-  p->top = top == VAL_AUTO_CENTER ? std::max(0, (areaH - p->height) / 2) : top;
-  p->left = left == VAL_AUTO_CENTER ? std::max(0, (areaW - p->width) / 2) : left;
+  p->top = top == VAL_AUTO_CENTER ? CentredOffset(areaH, p->height) : top;
+  p->left = left == VAL_AUTO_CENTER ? CentredOffset(areaW, p->width) : left;
   NotifyPanel(panel);
   return 0;
 }
@@ -321,7 +325,7 @@ int SetCtrlVal(int panel, int control, const char* value) {
 int GetCtrlVal(int panel, int control, double* value) {
   Control* c = FindControl(panel, control);
   if (!c) return UIE_INVALID_CONTROL;
-  *value = IsNumericKind(c->kind) ? NumericValue(*c) : std::atof(c->text.c_str());
+  *value = IsNumericKind(c->kind) ? NumericValue(*c) : ParseNumber(c->text);
   return 0;
 }
 int GetCtrlVal(int panel, int control, float* value) {

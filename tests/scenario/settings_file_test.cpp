@@ -119,6 +119,85 @@ TEST(SettingsLoad, ConnectsOnThePortAndBaudRateOfTheFile) {
   EXPECT_FALSE(s.panelVisible(s.panels().comset));
 }
 
+// The screen of the tests below: what the window manager leaves to windows on a
+// 1280 x 800 desktop. The screen the other tests see is put back afterwards.
+class SmallScreen {
+ public:
+  SmallScreen() : width_(rt::ScreenWidth()), height_(rt::ScreenHeight()) {
+    rt::SetScreenSize(1280, 800);
+  }
+  ~SmallScreen() { rt::SetScreenSize(width_, height_); }
+  SmallScreen(const SmallScreen&) = delete;
+  SmallScreen& operator=(const SmallScreen&) = delete;
+
+ private:
+  int width_, height_;
+};
+
+std::string WindowItems(const char* x, const char* y, const char* width, const char* height) {
+  return std::string("[APPLICATION]\r\nPanel max = 0\r\nPanel pos. x = ") + x +
+         "\r\nPanel pos. y = " + y + "\r\nPanel width  = " + width +
+         "\r\nPanel height = " + height + "\r\n";
+}
+
+// A size beyond the screen is limited to it, and close saves what the window
+// really had, so the next start is sane as well.
+TEST(SettingsWindowOnScreen, HugeSizeIsLimitedToTheScreenAndSavedSo) {
+  SmallScreen screen;
+  Scenario s;
+  StartWith(s, WindowItems("20", "40", "1000000000", "1000000000"));
+  ExpectWindow(s, {20, 40, 1280, 800, rt::VAL_NO_ZOOM});
+  s.closeMainWindow();
+  const std::string saved = s.readProjectFile(kSettings);
+  EXPECT_NE(saved.find("Panel width  = 1280\r\nPanel height = 800\r\n"), std::string::npos)
+      << saved;
+}
+
+TEST(SettingsWindowOnScreen, SizeThatIsNotPositiveIsIgnored) {
+  SmallScreen screen;
+  {
+    Scenario s;
+    StartWith(s, WindowItems("100", "120", "0", "0"));
+    ExpectWindow(s, {100, 120, 780, 548, rt::VAL_NO_ZOOM});
+  }
+  Scenario s;  // one bad dimension: the other still applies
+  StartWith(s, WindowItems("100", "120", "-5", "600"));
+  ExpectWindow(s, {100, 120, 780, 600, rt::VAL_NO_ZOOM});
+}
+
+TEST(SettingsWindowOnScreen, PlaceOffTheScreenIsMovedOntoIt) {
+  SmallScreen screen;
+  {
+    Scenario s;  // far up and left
+    StartWith(s, WindowItems("-100000", "-100000", "900", "600"));
+    ExpectWindow(s, {0, 0, 900, 600, rt::VAL_NO_ZOOM});
+  }
+  {
+    Scenario s;  // far down and right: the whole window comes back
+    StartWith(s, WindowItems("100000", "100000", "900", "600"));
+    ExpectWindow(s, {1280 - 900, 800 - 600, 900, 600, rt::VAL_NO_ZOOM});
+  }
+  {
+    Scenario s;  // the extremes of a 32-bit value overflow nothing
+    StartWith(s, WindowItems("2147483647", "-2147483648", "2147483647", "2147483647"));
+    ExpectWindow(s, {0, 0, 1280, 800, rt::VAL_NO_ZOOM});
+  }
+}
+
+// A window partly off the screen whose title bar can still be grabbed stays
+// where the operator left it.
+TEST(SettingsWindowOnScreen, PartlyOffTheScreenStaysWhereItWas) {
+  SmallScreen screen;
+  {
+    Scenario s;
+    StartWith(s, WindowItems("-300", "50", "780", "548"));
+    ExpectWindow(s, {-300, 50, 780, 548, rt::VAL_NO_ZOOM});
+  }
+  Scenario s;
+  StartWith(s, WindowItems("1000", "700", "780", "548"));
+  ExpectWindow(s, {1000, 700, 780, 548, rt::VAL_NO_ZOOM});
+}
+
 TEST(SettingsSave, CloseWritesTheDocumentedLayoutHidden) {
   Scenario s;
   ASSERT_TRUE(s.startUp());
