@@ -27,6 +27,7 @@ struct EventState {
   bool quit = false;
   int quitCode = 0;
   EventHost* host = nullptr;
+  long turns = 0;
 };
 
 EventState& E() {
@@ -122,6 +123,7 @@ bool EventsPending() {
 }
 
 int ProcessSystemEvents() {
+  ++E().turns;
   if (E().host) E().host->pump(E().queue.empty() ? 0.001 : 0.0);
   PostCloseIfSignalled();
   int done = DispatchSerialEvents();
@@ -147,6 +149,10 @@ int QuitUserInterface(int code) {
 
 bool QuitRequested() {
   return E().quit;
+}
+
+long EventLoopTurns() {
+  return E().turns;
 }
 
 void SetEventHost(EventHost* host) {

@@ -34,6 +34,9 @@ void WaitForEvents(double deadline);
 int RunUserInterface();
 int QuitUserInterface(int code);
 bool QuitRequested();
+// How many rounds of event processing have run since start: each is one wake-up
+// of the program (the benchmark reads it to see how often an idle program stirs).
+long EventLoopTurns();
 
 // A host (the Qt front end) is pumped by each ProcessSystemEvents; it may wait
 // up to maxWaitSeconds for input when the run-time has nothing to do.
