@@ -5,6 +5,7 @@
 #include "link/link_state.h"
 #include "runtime/constants.h"
 #include "runtime/serial.h"
+#include "ui/status_line.h"
 
 long BaudRateForIndex(int baudIndex) {
   static constexpr long kRates[] = {9600, 19200, 38400, 57600, 115200};
@@ -45,6 +46,7 @@ void ConfigureOpenPort(std::uint16_t port) {
   rt::FlushOutQ(port);
   rt::SetCTSMode(port, 0);
   InstallReceiveCallback(port);
+  rt::SetLineLostHandler([](int) { ShowStatus("RS-232 line lost!"); });
 }
 
 void ComReceiveCallback(int port, int eventMask, void*) {

@@ -1,10 +1,12 @@
 // The Qt side of the run-time's event processing: each pump brings the windows
-// in step with the model and lets Qt handle input, repaints and queued redraws.
-// When the program has nothing to do it waits up to a millisecond for input
-// instead of spinning.
+// in step with the model and lets Qt handle input, repaints and queued redraws
+// without waiting. A wait sleeps in Qt's event loop until input, a byte on the
+// line (QSerialPort's notifier), a termination signal or the wait's own timer.
 #pragma once
 
+#include <QSocketNotifier>
 #include <QTimer>
+#include <memory>
 
 #include "runtime/events.h"
 
@@ -15,11 +17,17 @@ class ModelSync;
 class EventHost : public rt::EventHost {
  public:
   explicit EventHost(ModelSync& sync);
-  void pump(double maxWaitSeconds) override;
+  void pump() override;
+  void wait(double maxSeconds) override;
 
  private:
   ModelSync& sync_;
-  QTimer wake_;  // ends a wait when no input comes
+  QTimer wake_;  // ends a wait at its deadline
+  std::unique_ptr<QSocketNotifier> signalled_;
 };
+
+// Closes every open modal dialog as if cancelled (a message box as if
+// acknowledged), so that the program can close while one is open.
+void CloseOpenDialogs();
 
 }  // namespace qtfront

@@ -21,9 +21,26 @@ int MapOpenError(QSerialPort::SerialPortError e) {
   }
 }
 
+// A line that is gone for good: the device vanished or its far end hung up.
+bool LineGone(QSerialPort::SerialPortError e) {
+  return e == QSerialPort::ResourceError || e == QSerialPort::ReadError;
+}
+
 class QtPortBackend : public PortBackend {
  public:
+  QtPortBackend() {
+    // Bytes arriving wake a waiting event loop through the port's notifier;
+    // a line that goes away is closed at once, or its notifier would fire
+    // without end and keep the program busy.
+    QObject::connect(&port_, &QSerialPort::errorOccurred, [this](QSerialPort::SerialPortError e) {
+      if (!LineGone(e) || !port_.isOpen()) return;
+      lost_ = true;
+      port_.close();
+    });
+  }
+
   int open(const PortSettings& s) override {
+    lost_ = false;
     port_.setPortName(QString::fromStdString(s.device));
     if (!port_.open(QIODevice::ReadWrite)) return MapOpenError(port_.error());
     bool ok = port_.setBaudRate(static_cast<qint32>(s.baud)) &&
@@ -42,29 +59,37 @@ class QtPortBackend : public PortBackend {
     if (port_.isOpen()) port_.close();
   }
   int write(const std::uint8_t* data, int count) override {
+    if (!port_.isOpen()) return 0;
     qint64 n = port_.write(reinterpret_cast<const char*>(data), count);
     port_.flush();
     return n < 0 ? 0 : static_cast<int>(n);
   }
   int read(std::uint8_t* data, int count) override {
-    if (count <= 0) return 0;
+    if (count <= 0 || !port_.isOpen()) return 0;
     qint64 n = port_.read(reinterpret_cast<char*>(data), count);
     return n < 0 ? 0 : static_cast<int>(n);
   }
-  int bytesWaiting() override { return static_cast<int>(port_.bytesAvailable()); }
+  int bytesWaiting() override {
+    return port_.isOpen() ? static_cast<int>(port_.bytesAvailable()) : 0;
+  }
   void flushIn() override {
+    if (!port_.isOpen()) return;
     port_.clear(QSerialPort::Input);
     port_.readAll();
   }
-  void flushOut() override { port_.clear(QSerialPort::Output); }
+  void flushOut() override {
+    if (port_.isOpen()) port_.clear(QSerialPort::Output);
+  }
   // Pulls what the device holds into the input queue without waiting, so the
   // line works inside waiting loops as well as in the event loop.
   void poll() override {
     if (port_.isOpen()) port_.waitForReadyRead(0);
   }
+  bool lost() override { return lost_; }
 
  private:
   QSerialPort port_;
+  bool lost_ = false;
 };
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
+#include <limits>
 #include <thread>
 
 namespace rt {
@@ -33,10 +35,11 @@ void VirtualClock::advanceTo(double t) {
   runDue();
 }
 
-void VirtualClock::idle() {
+bool VirtualClock::advanceUntil(double deadline) {
   // Only moments still ahead count: something already due (bytes nobody
   // reads) must not hold time still, or a loop waiting for a time-out stalls.
-  double target = t_ + step_;
+  double target = std::isinf(deadline) ? t_ + step_ : deadline;
+  if (target <= t_) target = t_ + kPastDeadline;
   for (auto& s : scheduled_)
     if (s.t > t_) target = std::min(target, s.t);
   for (auto& src : wakeSources_) {
@@ -45,6 +48,11 @@ void VirtualClock::idle() {
   }
   t_ = target;
   runDue();
+  return true;
+}
+
+void VirtualClock::idle() {
+  advanceUntil(std::numeric_limits<double>::infinity());
 }
 
 void VirtualClock::at(double t, std::function<void()> fn) {

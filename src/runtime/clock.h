@@ -1,5 +1,5 @@
 // The clock behind Timer and Delay. The real clock is monotonic; tests install a
-// virtual clock that ProcessSystemEvents moves forward when nothing is pending.
+// virtual clock that WaitForEvents moves forward to the next thing that is due.
 #pragma once
 
 #include <functional>
@@ -13,8 +13,10 @@ class Clock {
   virtual ~Clock() = default;
   virtual double now() = 0;  // seconds since start
   virtual void sleep(double seconds) = 0;
-  // Called by ProcessSystemEvents when no event was dispatched.
-  virtual void idle() = 0;
+  // A clock that owns its time moves it on to the next due moment, never past
+  // deadline until deadline is reached, and returns true. The real clock
+  // cannot and returns false: the caller sleeps instead.
+  virtual bool advanceUntil(double deadline) = 0;
   virtual bool isVirtual() const = 0;
 };
 
@@ -23,22 +25,28 @@ class RealClock : public Clock {
   RealClock();
   double now() override;
   void sleep(double seconds) override;
-  void idle() override {}
+  bool advanceUntil(double) override { return false; }
   bool isVirtual() const override { return false; }
 
  private:
   double start_;
 };
 
-// Time moves only when asked: sleep advances it, idle advances it to the next
-// due moment (a scheduled action or a wake source) but never by more than step.
+// Time moves only when asked: sleep advances it, advanceUntil jumps to the next
+// due moment (a scheduled action or a wake source) capped at the deadline, and
+// from the deadline itself just past it, so that a wait for "more than 1.5 s"
+// ends. With no deadline and nothing due it moves by step.
 class VirtualClock : public Clock {
  public:
   explicit VirtualClock(double step = 0.001) : step_(step) {}
   double now() override { return t_; }
   double time() const { return t_; }
   void sleep(double seconds) override;
-  void idle() override;
+  bool advanceUntil(double deadline) override;
+  // The next due moment, at most step ahead.
+  void idle();
+  // How far past a deadline the clock steps once it stands on it.
+  static constexpr double kPastDeadline = 1e-6;
   bool isVirtual() const override { return true; }
 
   void advanceTo(double t);

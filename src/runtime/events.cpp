@@ -1,7 +1,14 @@
 #include "runtime/events.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
 #include <csignal>
 #include <deque>
+#include <limits>
 #include <map>
 
 #include "runtime/clock.h"
@@ -27,6 +34,7 @@ struct EventState {
   bool quit = false;
   int quitCode = 0;
   EventHost* host = nullptr;
+  long turns = 0;
 };
 
 EventState& E() {
@@ -64,11 +72,23 @@ int DispatchQueued() {
   return done;
 }
 
-volatile std::sig_atomic_t g_terminationSignal = 0;
+volatile std::sig_atomic_t g_terminationSignal = 0;  // cleared once the close is posted
+volatile std::sig_atomic_t g_terminating = 0;        // stays set
+int g_signalPipe[2] = {-1, -1};
 
 void OnTerminationSignal(int) {
+  const int saved = errno;
   g_terminationSignal = 1;
+  g_terminating = 1;
+  if (g_signalPipe[1] >= 0) {
+    const char byte = 1;
+    [[maybe_unused]] ssize_t n = write(g_signalPipe[1], &byte, 1);
+  }
+  errno = saved;
 }
+
+// Without a host the run-time cannot be woken by input: it naps briefly.
+constexpr double kNapWithoutHost = 0.001;
 
 // The request waits until a top-level panel is shown (a signal during start-up
 // closes the program once its window is up).
@@ -85,7 +105,26 @@ void PostCloseIfSignalled() {
 
 }  // namespace
 
+int TerminationSignalFd() {
+  if (g_signalPipe[0] < 0 && pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+    g_signalPipe[0] = g_signalPipe[1] = -1;
+  }
+  return g_signalPipe[0];
+}
+
+void DrainTerminationSignalFd() {
+  char buf[64];
+  if (g_signalPipe[0] >= 0)
+    while (read(g_signalPipe[0], buf, sizeof buf) > 0) {
+    }
+}
+
+bool TerminationRequested() {
+  return g_terminating != 0;
+}
+
 void CloseOnTerminationSignals() {
+  TerminationSignalFd();
   struct sigaction sa {};
   sa.sa_handler = OnTerminationSignal;
   sigemptyset(&sa.sa_mask);
@@ -122,19 +161,35 @@ bool EventsPending() {
 }
 
 int ProcessSystemEvents() {
-  if (E().host) E().host->pump(E().queue.empty() ? 0.001 : 0.0);
+  ++E().turns;
+  if (E().host) E().host->pump();
   PostCloseIfSignalled();
-  int done = DispatchSerialEvents();
-  done += DispatchQueued();
-  if (done == 0) CurrentClock().idle();
+  DispatchSerialEvents();
+  DispatchQueued();
   return 0;
 }
 
-void WaitForEvents(double) {}
+void WaitForEvents(double deadline) {
+  if (EventsPending() || SerialEventsPending() || g_terminationSignal) return;
+  Clock& clock = CurrentClock();
+  if (clock.advanceUntil(deadline)) return;
+  const bool bounded = !std::isinf(deadline);
+  const double left = deadline - clock.now();
+  if (bounded && left < 0) return;
+  if (E().host) {
+    E().host->wait(bounded ? left : -1.0);
+  } else {
+    clock.sleep(bounded ? std::min(left, kNapWithoutHost) : kNapWithoutHost);
+  }
+}
 
 int RunUserInterface() {
   E().quit = false;
-  while (!E().quit) ProcessSystemEvents();
+  const double forever = std::numeric_limits<double>::infinity();
+  while (!E().quit) {
+    ProcessSystemEvents();
+    if (!E().quit) WaitForEvents(forever);
+  }
   E().quit = false;
   return E().quitCode;
 }
@@ -147,6 +202,10 @@ int QuitUserInterface(int code) {
 
 bool QuitRequested() {
   return E().quit;
+}
+
+long EventLoopTurns() {
+  return E().turns;
 }
 
 void SetEventHost(EventHost* host) {

@@ -34,19 +34,32 @@ void WaitForEvents(double deadline);
 int RunUserInterface();
 int QuitUserInterface(int code);
 bool QuitRequested();
+// How many rounds of event processing have run since start: each is one wake-up
+// of the program (the benchmark reads it to see how often an idle program stirs).
+long EventLoopTurns();
 
-// A host (the Qt front end) is pumped by each ProcessSystemEvents; it may wait
-// up to maxWaitSeconds for input when the run-time has nothing to do.
+// A host (the Qt front end) is pumped by each ProcessSystemEvents without
+// waiting; WaitForEvents lets it sleep until input, a byte on a line or its
+// own timer, at most maxSeconds (negative: no limit).
 class EventHost {
  public:
   virtual ~EventHost() = default;
-  virtual void pump(double maxWaitSeconds) = 0;
+  virtual void pump() = 0;
+  virtual void wait(double maxSeconds) = 0;
 };
 void SetEventHost(EventHost* host);
 
 // SIGTERM, SIGINT and SIGHUP then close the program as the operator would:
 // the next event processing raises EVENT_CLOSE on every shown top-level panel.
 void CloseOnTerminationSignals();
+// Becomes readable when a termination signal has come (a host watches it to
+// wake up, and to close an open dialog); -1 when it cannot be made.
+int TerminationSignalFd();
+// Empties TerminationSignalFd after a wake-up.
+void DrainTerminationSignalFd();
+// True from the first termination signal on: dialogs give their cancel answer
+// at once instead of waiting for the operator.
+bool TerminationRequested();
 
 // Drops queued events and the quit request (tests start clean).
 void ResetEvents();

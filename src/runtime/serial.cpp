@@ -21,10 +21,12 @@ struct ComPort {
   int eventChar = 0;
   ComCallback callback = nullptr;
   void* data = nullptr;
+  bool lossReported = false;
 };
 
 struct SerialState {
   PortBackendFactory factory;
+  LineLostHandler lineLost;
   std::map<int, ComPort> ports;
 };
 
@@ -164,15 +166,42 @@ int InstallComCallback(int port, int eventMask, int notifyCount, int eventChar, 
   return 0;
 }
 
+namespace {
+
+bool ReceiveDue(ComPort& p) {
+  if (!p.callback || !(p.eventMask & LWRS_RECEIVE) || p.notifyCount <= 0) return false;
+  p.backend->poll();
+  return p.backend->bytesWaiting() >= p.notifyCount;
+}
+
+// Reports a lost line once; the handler may touch the port table.
+void ReportLoss(int n) {
+  ComPort* p = Find(n);
+  if (!p || p->lossReported || !p->backend->lost()) return;
+  p->lossReported = true;
+  if (St().lineLost) St().lineLost(n);
+}
+
+}  // namespace
+
+void SetLineLostHandler(LineLostHandler handler) {
+  St().lineLost = std::move(handler);
+}
+
+bool SerialEventsPending() {
+  for (auto& [n, p] : St().ports)
+    if (ReceiveDue(p)) return true;
+  return false;
+}
+
 int DispatchSerialEvents() {
   std::vector<int> numbers;
   for (auto& [n, p] : St().ports) numbers.push_back(n);
   int raised = 0;
   for (int n : numbers) {
+    ReportLoss(n);
     ComPort* p = Find(n);
-    if (!p || !p->callback || !(p->eventMask & LWRS_RECEIVE)) continue;
-    p->backend->poll();
-    if (p->notifyCount <= 0 || p->backend->bytesWaiting() < p->notifyCount) continue;
+    if (!p || !ReceiveDue(*p)) continue;
     ComCallback cb = p->callback;
     void* data = p->data;
     cb(n, LWRS_RECEIVE, data);

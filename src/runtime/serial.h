@@ -31,6 +31,9 @@ class PortBackend {
   virtual void flushIn() = 0;
   virtual void flushOut() = 0;
   virtual void poll() {}  // move bytes from the device into the input queue
+  // True once the line has gone (adapter pulled, far end hung up): the port is
+  // no longer watched, writes and reads do nothing.
+  virtual bool lost() { return false; }
 };
 
 using PortBackendFactory = std::function<std::unique_ptr<PortBackend>(int port)>;
@@ -69,6 +72,13 @@ bool IsPortOpen(int port);
 // Called by ProcessSystemEvents: polls the open ports and raises receive events.
 // Returns the number of callbacks run.
 int DispatchSerialEvents();
+// True when a receive event would be raised now (enough bytes wait).
+bool SerialEventsPending();
+
+// Told once per open port when its line is lost; the port stays open, so the
+// next transfer runs into its usual time-out.
+using LineLostHandler = std::function<void(int port)>;
+void SetLineLostHandler(LineLostHandler handler);
 void ResetSerial();  // closes every port and forgets the callbacks
 
 }  // namespace rt

@@ -27,6 +27,7 @@ constexpr double kProgramTimeLimit = 3600.0;
 
 void ResetRunTime() {
   rt::ResetSerial();
+  rt::SetLineLostHandler(nullptr);
   rt::ResetEvents();
   rt::ResetUiModel();
   rt::ClearResourceFiles();
@@ -211,6 +212,7 @@ void Scenario::run(double seconds) {
   const double end = clock_.now() + seconds;
   while (clock_.now() < end && !rt::QuitRequested()) {
     rt::ProcessSystemEvents();
+    if (!rt::QuitRequested()) rt::WaitForEvents(end);
     if (clock_.now() > kProgramTimeLimit) {
       ADD_FAILURE() << "program time limit reached";
       break;
