@@ -4,6 +4,7 @@
 #include "app/app_settings.h"
 #include "app/program_state.h"
 #include "display/threshold_state.h"
+#include "help/banner.h"
 #include "runtime/constants.h"
 #include "runtime/files.h"
 #include "runtime/ui_model.h"
@@ -58,6 +59,7 @@ void FillInitialVideoTables() {
 void InitApplication() {
   ResetProgramState();
   SetFixedTexts();
+  ShowLogo(2);
   LoadSettingsFile();
   PreparePaths();
   DrawInitialDataGraph();

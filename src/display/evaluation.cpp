@@ -78,6 +78,14 @@ long MainValue(int mode, int m, int max, int min) {
   }
 }
 
+double MicrometreReading(std::uint32_t micrometre) {
+  return micrometre / 1000.0;
+}
+
+OutputLamps OutputLampsFor(int states) {
+  return {states == 1 || states == 3, states == 2 || states == 3};
+}
+
 Companions AnalogCompanions(int mode, int m, int max, int min, int range) {
   double low = 1, high = range - 1;
   switch (mode) {
@@ -117,5 +125,11 @@ ZoomWindow RollZoomWindow(int hardwareMode, int sensorTolerance, int upperTolera
   const int highMargin = upperTolerance < 40 ? 60 : 100;
   w.ymax = upperTolerance < 40 ? teach + 40L : teach + 2L * upperTolerance;
   if (m > w.ymax) w.ymax = m + highMargin;
+  return w;
+}
+
+ZoomWindow ClampZoomWindow(ZoomWindow w, int range) {
+  if (w.ymax > range - 1) w.ymax = range - 1;
+  if (w.ymin < 1) w.ymin = 1;
   return w;
 }

@@ -39,7 +39,18 @@ std::optional<Band> ShadowBand(int edges, int eLeft, int eRight, int sideWord8, 
 std::vector<Band> ToleranceBands(int evalMode, int edges, int position, int teach,
                                  const TolerancePair& pair, int subpixelRange);
 
+// What the main value display shows for the Analog-Out-Mode (MAX - MIN signed).
 long MainValue(int analogOutMode, int mValue, int max, int min);
+
+// The micrometre display's reading of the sensor's micrometre value.
+double MicrometreReading(std::uint32_t micrometre);
+
+// Output indicators from the output states word: 1 first, 2 second, 3 both.
+struct OutputLamps {
+  bool first = false;
+  bool second = false;
+};
+OutputLamps OutputLampsFor(int outputStates);
 
 // Companion values of the roll graph's traces 5 (H) and 6 (L).
 struct Companions {
@@ -52,5 +63,8 @@ struct ZoomWindow {
   long ymin = 0;
   long ymax = 0;
 };
+// The window around the Teach-Value that still shows M, before clamping.
 ZoomWindow RollZoomWindow(int hardwareMode, int sensorTolerance, int upperTolerance,
                           int lowerTolerance, int teach, int mValue);
+// The window kept on the line: ymin at least 1, ymax at most range - 1.
+ZoomWindow ClampZoomWindow(ZoomWindow window, int subpixelRange);

@@ -1,14 +1,8 @@
 // Showing each measurement: displays, indicators, cursors and bands of the main
-// panel, and the roll graph of the last 100 values.
+// panel (ShowMeasurement), and the roll graph of the last 100 values
+// (PlotRollGraph, roll_graph.h).
 #pragma once
 
-#include <array>
+#include "display/roll_graph.h"
 
 void ShowMeasurement();
-void PlotRollGraph();
-
-struct RollBuffer {
-  std::array<double, 600> values{};  // 100 samples of 6 traces, oldest first
-};
-RollBuffer& Roll();
-void ResetRollBuffer();

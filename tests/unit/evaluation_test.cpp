@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "display/evaluation.h"
+#include "display/roll_graph.h"
+#include "sensor/parameter_set.h"
 
 namespace {
 
@@ -14,6 +16,23 @@ TEST(Evaluation, TolerancePairFromHousingOrParameters) {
   EXPECT_EQ(params.lower, 200);
 }
 
+TEST(Evaluation, DisplayedLengths) {
+  EXPECT_DOUBLE_EQ(MicrometreReading(123456), 123.456);
+  EXPECT_DOUBLE_EQ(ToleranceInLength(5, 1024000), 5.0);
+  // Hardware-Mode 3: both displays follow the sensor's tolerance, not the fields.
+  TolerancePair pair = TolerancesFor(3, 40, 5, 7);
+  EXPECT_DOUBLE_EQ(ToleranceInLength(pair.upper, 1024000), 40.0);
+  EXPECT_DOUBLE_EQ(ToleranceInLength(pair.lower, 1024000), 40.0);
+}
+
+TEST(Evaluation, OutputLampsLightOnlyForOneToThree) {
+  EXPECT_FALSE(OutputLampsFor(0).first || OutputLampsFor(0).second);
+  EXPECT_TRUE(OutputLampsFor(1).first && !OutputLampsFor(1).second);
+  EXPECT_TRUE(!OutputLampsFor(2).first && OutputLampsFor(2).second);
+  EXPECT_TRUE(OutputLampsFor(3).first && OutputLampsFor(3).second);
+  EXPECT_FALSE(OutputLampsFor(4).first || OutputLampsFor(4).second);
+}
+
 TEST(Evaluation, LimitsAreClampedToTheLine) {
   ToleranceLimits low = ClampLimits(RawLimits(100, {100, 150}), 4096);
   EXPECT_EQ(low.lower, 1);
@@ -21,6 +40,13 @@ TEST(Evaluation, LimitsAreClampedToTheLine) {
   ToleranceLimits high = ClampLimits(RawLimits(4000, {500, 100}), 4096);
   EXPECT_EQ(high.upper, 4095);
   EXPECT_TRUE(OutOfTolerance(3899, high));
+  // A lower limit far below zero still becomes 1.
+  EXPECT_EQ(ClampLimits(RawLimits(10, {0, 3000}), 4096).lower, 1);
+  ToleranceLimits inside = ClampLimits(RawLimits(2000, {30, 20}), 4096);
+  EXPECT_FALSE(OutOfTolerance(2030, inside));
+  EXPECT_TRUE(OutOfTolerance(2031, inside));
+  EXPECT_FALSE(OutOfTolerance(1980, inside));
+  EXPECT_TRUE(OutOfTolerance(1979, inside));
 }
 
 TEST(Evaluation, EdgePosition) {
@@ -59,10 +85,13 @@ TEST(Evaluation, ShadowBandBySideWords) {
   EXPECT_DOUBLE_EQ(right->x1, 300);
   EXPECT_DOUBLE_EQ(right->x2, 4096);
   auto left = ShadowBand(1, 300, 0, 9, 5, 4096);
+  ASSERT_TRUE(left);
   EXPECT_DOUBLE_EQ(left->x1, 1);
   EXPECT_DOUBLE_EQ(left->x2, 300);
   EXPECT_FALSE(ShadowBand(0, 300, 400, 0, 0, 4096));
   EXPECT_DOUBLE_EQ(ShadowBand(2, 300, 400, 0, 0, 4096)->x2, 400);
+  // Equal side words count as "not less": the band runs from 1.
+  EXPECT_DOUBLE_EQ(ShadowBand(1, 300, 0, 7, 7, 4096)->x1, 1);
 }
 
 TEST(Evaluation, AnalogOutputValues) {
@@ -88,6 +117,31 @@ TEST(Evaluation, RollZoomWindow) {
   ZoomWindow housing = RollZoomWindow(1, 100, 0, 0, 2000, 1700);
   EXPECT_EQ(housing.ymin, 1600);
   EXPECT_EQ(housing.ymax, 2200);
+  // A small housing tolerance opens 40 either side and adds 60 beyond M.
+  ZoomWindow narrow = RollZoomWindow(3, 10, 500, 500, 2000, 2050);
+  EXPECT_EQ(narrow.ymin, 1960);
+  EXPECT_EQ(narrow.ymax, 2110);
+}
+
+TEST(Evaluation, ZoomWindowStaysOnTheLine) {
+  ZoomWindow w = ClampZoomWindow(RollZoomWindow(0, 0, 50, 50, 30, 4090), 4096);
+  EXPECT_EQ(w.ymin, 1);
+  EXPECT_EQ(w.ymax, 4095);
+}
+
+TEST(RollBuffer, NewSampleEntersAtTheRightAndOldestDropsOut) {
+  RollBuffer buffer;
+  for (int n = 1; n <= 101; ++n)
+    PushRollSample(buffer, {double(n), n + 0.1, n + 0.2, n + 0.3, n + 0.4, n + 0.5});
+  // Sample 1 has dropped out; sample 2 is oldest, 101 newest, traces in order.
+  EXPECT_DOUBLE_EQ(buffer.values[0], 2);
+  EXPECT_DOUBLE_EQ(buffer.values[5], 2.5);
+  EXPECT_DOUBLE_EQ(buffer.values[594], 101);
+  EXPECT_DOUBLE_EQ(buffer.values[599], 101.5);
+  RollBuffer fresh;
+  PushRollSample(fresh, {1, 2, 3, 4, 5, 6});
+  EXPECT_DOUBLE_EQ(fresh.values[593], 0);  // older places stay 0 while the buffer fills
+  EXPECT_DOUBLE_EQ(fresh.values[597], 4);  // trace 4 of the newest sample
 }
 
 }  // namespace

@@ -1,0 +1,176 @@
+// The help boxes of the main panel and the settings panel, and the banner drawn
+// at start-up.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "harness/scenario.h"
+#include "help/banner.h"
+#include "help/help_box.h"
+#include "help/help_callbacks.h"
+#include "runtime/constants.h"
+#include "runtime/events.h"
+#include "sensor/hardware_info.h"
+#include "ui/panel_ids.h"
+
+namespace {
+
+bool StartsWith(const std::string& text, const std::string& head) {
+  return text.rfind(head, 0) == 0;
+}
+
+struct Help {
+  Scenario s;
+  Help() { EXPECT_TRUE(s.startUp()); }
+  bool shown() const { return s.visible(s.main(), ids::MAIN_HELP); }
+  bool largeShown() const { return s.visible(s.main(), ids::MAIN_HELP_LARGE); }
+  std::string text() const { return s.text(s.main(), ids::MAIN_HELP); }
+  // The callbacks of run mode and the parameter fields come with those
+  // features; until they are registered these checks cannot run.
+  bool has(const char* callback) const { return rt::FindCtrlCallback(callback) != nullptr; }
+};
+
+TEST(HelpBoxes, StartHiddenAtTheirPlace) {
+  Help h;
+  EXPECT_FALSE(h.shown());
+  EXPECT_FALSE(h.largeShown());
+  EXPECT_EQ(h.text(), "HELPTEXT1");
+  h.s.rightClick(h.s.main(), ids::MAIN_SEND);
+  ResetHelpBoxes();
+  const rt::Control& box = h.s.control(h.s.main(), ids::MAIN_HELP);
+  EXPECT_FALSE(box.visible);
+  EXPECT_EQ(box.left, 10);
+  EXPECT_EQ(box.top, 110);
+  EXPECT_EQ(h.text(), "HELPTEXT1");
+  EXPECT_EQ(h.s.text(h.s.main(), ids::MAIN_HELP_LARGE), "HELPTEXT2");
+  EXPECT_EQ(h.s.text(h.s.panels().comset, ids::COM_HELP), "HELPTEXT3");
+}
+
+TEST(HelpBoxes, SecondRightClickOnTheSameControlHides) {
+  Help h;
+  h.s.rightClick(h.s.main(), ids::MAIN_SEND);
+  EXPECT_TRUE(h.shown());
+  EXPECT_TRUE(StartsWith(h.text(), "SEND-BUTTON:\n"));
+  const rt::Control& send = h.s.control(h.s.main(), ids::MAIN_SEND);
+  const rt::Control& box = h.s.control(h.s.main(), ids::MAIN_HELP);
+  EXPECT_EQ(box.left, send.left + send.width + 20);
+  EXPECT_EQ(box.top, send.top - 20);
+  h.s.rightClick(h.s.main(), ids::MAIN_SEND);
+  EXPECT_FALSE(h.shown());
+}
+
+TEST(HelpBoxes, RightClickOnAnotherControlHidesThenShowsItsText) {
+  Help h;
+  h.s.rightClick(h.s.main(), ids::MAIN_SEND);
+  h.s.rightClick(h.s.main(), ids::MAIN_GET);
+  EXPECT_FALSE(h.shown());
+  EXPECT_TRUE(StartsWith(h.text(), "GET-BUTTON:\n"));  // retargeted while hidden
+  h.s.rightClick(h.s.main(), ids::MAIN_GET);
+  EXPECT_TRUE(h.shown());
+  EXPECT_TRUE(StartsWith(h.text(), "GET-BUTTON:\n"));
+}
+
+TEST(HelpBoxes, ClickOnEitherBoxHidesBoth) {
+  Help h;
+  h.s.rightClick(h.s.main(), ids::MAIN_SEND);
+  ToggleHelpAt(HelpBox::Large, 100, 120, "LARGE");
+  ASSERT_TRUE(h.shown() && h.largeShown());
+  h.s.click(h.s.main(), ids::MAIN_HELP);
+  EXPECT_FALSE(h.shown());
+  EXPECT_FALSE(h.largeShown());
+  ToggleHelpAt(HelpBox::Large, 100, 120, "LARGE");
+  h.s.rightClick(h.s.main(), ids::MAIN_HELP_LARGE);
+  EXPECT_FALSE(h.largeShown());
+}
+
+TEST(HelpBoxes, SettingsBoxHidesOnClick) {
+  Help h;
+  const int comset = h.s.panels().comset;
+  ToggleHelpAt(HelpBox::Settings, 5, 5, "SETTINGS");
+  ASSERT_TRUE(h.s.visible(comset, ids::COM_HELP));
+  EXPECT_EQ(h.s.text(comset, ids::COM_HELP), "SETTINGS");
+  h.s.click(comset, ids::COM_HELP);
+  EXPECT_FALSE(h.s.visible(comset, ids::COM_HELP));
+}
+
+TEST(HelpBoxes, RunTwiceThenRunAndStop) {
+  Help h;
+  if (!h.has("CC_BTNRun") || !h.has("CC_BTNStop")) GTEST_SKIP() << "run buttons not registered";
+  h.s.rightClick(h.s.main(), ids::MAIN_RUN);
+  EXPECT_TRUE(h.shown());
+  EXPECT_TRUE(StartsWith(h.text(), "RUN-BUTTON:\n"));
+  h.s.rightClick(h.s.main(), ids::MAIN_RUN);
+  EXPECT_FALSE(h.shown());
+  h.s.rightClick(h.s.main(), ids::MAIN_RUN);
+  h.s.rightClick(h.s.main(), ids::MAIN_STOP);
+  EXPECT_FALSE(h.shown());
+  EXPECT_TRUE(StartsWith(h.text(), "STOP-BUTTON:\n"));
+  h.s.rightClick(h.s.main(), ids::MAIN_STOP);
+  EXPECT_TRUE(h.shown());
+}
+
+TEST(HelpBoxes, ToleranceTextFollowsTheFirmware) {
+  Help h;
+  if (!h.has("CC_NEDITTolerance")) GTEST_SKIP() << "tolerance field callback not registered";
+  Hardware().firmwareVersion = 302;
+  h.s.rightClick(h.s.panels().para1, ids::P1_TOL_LOW);
+  EXPECT_TRUE(StartsWith(h.text(), "TOLERANCE-VALUE:\n"));
+  Hardware().firmwareVersion = 303;
+  h.s.rightClick(h.s.panels().para1, ids::P1_TOL_LOW);
+  EXPECT_TRUE(StartsWith(h.text(), "TOLERANCE-LOW:\n"));
+}
+
+// The banner's text controls: everything the program created on the main panel.
+std::vector<const rt::Control*> BannerTexts(const Scenario& s) {
+  std::vector<const rt::Control*> texts;
+  for (const auto& [id, c] : s.panel(s.main()).controls)
+    if (id >= 1000 && c.kind == rt::ControlKind::TextMessage) texts.push_back(&c);
+  return texts;
+}
+
+TEST(Banner, MakerBrandingAtStartUp) {
+  Scenario s;
+  s.writeProjectFile("maker.json",
+                     R"({"maker": {"company": "Maker Co", "telephone": "T-1", "web": "W-1",
+                                   "logo": "logo.bmp"}})");
+  ASSERT_TRUE(s.startUp());
+  const auto texts = BannerTexts(s);
+  ASSERT_EQ(texts.size(), 5u);
+  EXPECT_EQ(texts[0]->text, "Maker Co");
+  EXPECT_EQ(texts[1]->text, "T-1");
+  EXPECT_EQ(texts[2]->text, "W-1");
+  EXPECT_EQ(texts[3]->text, "KAVRO-XB-Scope");
+  EXPECT_EQ(texts[3]->left, 300);
+  EXPECT_EQ(texts[3]->top, 35);
+  EXPECT_EQ(texts[3]->pointSize, 18);
+  EXPECT_EQ(texts[4]->text, "Version 3.18");
+  for (const rt::Control* c : texts) {
+    EXPECT_EQ(c->tooltip, "Build: 09/Sep/2014");
+    EXPECT_EQ(c->font, "NIDialog");
+    EXPECT_EQ(c->bgColor, 0x0080FF);
+    EXPECT_EQ(c->textColor, 0xFFFFFF);
+  }
+  const rt::Control& logo = s.control(s.main(), ids::MAIN_LOGO);
+  EXPECT_TRUE(logo.visible);
+  EXPECT_EQ(logo.left, 300);
+  EXPECT_EQ(logo.text, s.projectPath("logo.bmp"));
+  EXPECT_EQ(s.control(s.main(), ids::MAIN_HEADER).bgColor, 0x0080FF);
+}
+
+TEST(Banner, NeutralBrandingAddsItsTextsAndHidesThePicture) {
+  Scenario s;
+  ASSERT_TRUE(s.startUp());
+  const size_t before = BannerTexts(s).size();
+  ShowLogo(0);
+  const auto texts = BannerTexts(s);
+  ASSERT_EQ(texts.size(), before + 2);
+  EXPECT_EQ(texts[before]->text, "KAVRO-XB-Scope");
+  EXPECT_EQ(texts[before]->textColor, 0x808080);
+  EXPECT_EQ(texts[before + 1]->left, 170);
+  EXPECT_FALSE(s.visible(s.main(), ids::MAIN_LOGO));
+  EXPECT_EQ(s.control(s.main(), ids::MAIN_HEADER).bgColor, 0xFFFFFF);
+  ShowLogo(7);
+  EXPECT_EQ(BannerTexts(s).size(), before + 2);
+}
+
+}  // namespace
