@@ -1,0 +1,140 @@
+#include "display/video_mode.h"
+
+#include <cstdint>
+
+#include "display/button_help.h"
+#include "display/measurement_display.h"
+#include "display/raw_view.h"
+#include "display/run_mode.h"
+#include "display/threshold_state.h"
+#include "display/video_block.h"
+#include "display/video_state.h"
+#include "link/frame_codec.h"
+#include "link/link_state.h"
+#include "link/run_state.h"
+#include "link/serial_port.h"
+#include "runtime/constants.h"
+#include "runtime/events.h"
+#include "runtime/serial.h"
+#include "runtime/ui_model.h"
+#include "sensor/frame_mapping.h"
+#include "sensor/hardware_info.h"
+#include "sensor/parameter_set.h"
+#include "ui/panel_ids.h"
+#include "ui/panels.h"
+
+namespace {
+
+constexpr const char* kVideoHelp =
+    "VIDEO-BUTTON:\nTransfer video-signal (pixel information)\n= intensity profile at "
+    "CCD-line, via\nserial communication interface to PC.";
+
+constexpr std::uint16_t kBlockStarts[4] = {0, 64, 128, 192};
+
+void SetVisible(int control, bool visible) {
+  rt::SetCtrlAttribute(Panels().main, control, rt::ATTR_VISIBLE, visible ? 1 : 0);
+}
+
+void SetUpVideoControls() {
+  SetVisible(ids::MAIN_ROLL_GRAPH, false);
+  SetVisible(ids::MAIN_PIXEL_GRAPH, false);
+  SetVisible(ids::MAIN_ZOOM, false);
+  SetVisible(ids::MAIN_RAW, true);
+  SetVisible(ids::MAIN_VIDEO_GRAPH, true);
+  const int main = Panels().main;
+  for (int control : {ids::MAIN_RUN, ids::MAIN_VIDEO, ids::MAIN_GET})
+    rt::SetCtrlAttribute(main, control, rt::ATTR_DIMMED, 1);
+  rt::SetCtrlAttribute(Panels().para2, ids::P2_TEACH, rt::ATTR_DIMMED, 1);
+  rt::SetCtrlAttribute(Panels().para2, ids::P2_SAVE_THD, rt::ATTR_DIMMED, 1);
+}
+
+void FlushBoth() {
+  rt::FlushInQ(Link().portNumber);
+  rt::FlushOutQ(Link().portNumber);
+}
+
+// The four blocks of the profile; the first that fails ends the sequence.
+bool ReadProfile() {
+  RemoveReceiveCallback();
+  FlushBoth();
+  bool complete = true;
+  for (std::uint16_t first : kBlockStarts) {
+    if (ReadVideoBlock(first, Video().blockTarget) == 0) {
+      complete = false;
+      break;
+    }
+  }
+  InstallReceiveCallback();
+  return complete;
+}
+
+bool RawToggleOn() {
+  int on = 0;
+  rt::GetCtrlVal(Panels().main, ids::MAIN_RAW, &on);
+  return on != 0;
+}
+
+std::uint16_t VideoThresholdMode() {
+  std::uint16_t mode = 0;
+  rt::GetCtrlVal(Panels().para2, ids::P2_VTHD_MODE, &mode);
+  return mode;
+}
+
+// Shows the measurement and draws the profile. The raw view compares with the
+// threshold mode of the previous cycle (held in *mode); the plotted threshold
+// follows the mode read now.
+void ShowVideoCycle(std::uint16_t* mode) {
+  const int main = Panels().main;
+  const HardwareInfo& hw = Hardware();
+  rt::SetAxisScalingMode(main, ids::MAIN_VIDEO_GRAPH, rt::VAL_XAXIS, rt::VAL_MANUAL, 1.0,
+                         hw.subpixelRange);
+  ShowMeasurement();
+  rt::SetAxisScalingMode(main, ids::MAIN_VIDEO_GRAPH, rt::VAL_LEFT_YAXIS, rt::VAL_MANUAL, 1.0,
+                         hw.videoFullScale);
+  const bool raw = RawToggleOn();
+  const VideoCurve& fixed = Params().fixedThresholdLine;
+  if (raw)
+    ApplyRawView(Video().profile, *mode == 0 ? fixed : Threshold().storedCurve, hw.videoFullScale);
+  *mode = VideoThresholdMode();
+  const VideoCurve& threshold =
+      *mode == 0 ? fixed : (raw ? Threshold().autoLine : Threshold().storedCurve);
+  PlotVideoGraph(Video().profile, threshold, hw.videoPositions);
+}
+
+}  // namespace
+
+void RunVideoLoop() {
+  SetUpVideoControls();
+  RunMode().stopFlag = kStopRunning;
+  std::uint16_t mode = 0;
+  do {
+    if (RequestMeasurement() == kReplyClassMeasurement) {
+      StoreMeasurementReply();
+      if (ReadProfile()) ShowVideoCycle(&mode);
+    } else {
+      RunMode().stopFlag = kStopTimeout;
+    }
+    rt::ProcessSystemEvents();
+  } while (RunMode().stopFlag == kStopRunning);
+  EndDataTransfer();
+  InstallReceiveCallback();
+  FlushBoth();
+}
+
+int CC_BTNVideo(int panel, int control, int event, void*, int, int) {
+  switch (event) {
+    case rt::EVENT_LEFT_CLICK:
+      Video().blockTarget = 0;
+      break;
+    case rt::EVENT_COMMIT:
+      SelectRamTarget();
+      RunVideoLoop();
+      break;
+    case rt::EVENT_RIGHT_CLICK:
+      ToggleButtonHelp(panel, control, kVideoHelp);
+      break;
+    default:
+      break;
+  }
+  return 0;
+}

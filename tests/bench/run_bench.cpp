@@ -1,0 +1,141 @@
+// How fast run mode and video mode go against kavro-xb-sim on a pseudo-terminal,
+// in process with the real serial backend: the rate at 115200 baud against the
+// line limit, the ceiling with a sensor that answers at once (headless and with
+// the Qt front end drawing offscreen), and the CPU the program takes in run mode
+// at 19200 baud. Run: build/tests/bench_run_modes (takes about half a minute).
+#include <stdlib.h>
+#include <sys/resource.h>
+
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "e2e/e2e_support.h"
+#include "qt/front_end.h"
+#include "qt/serial_qt_backend.h"
+#include "runtime/constants.h"
+#include "runtime/events.h"
+#include "runtime/files.h"
+#include "runtime/serial.h"
+#include "runtime/ui_model.h"
+#include "ui/panel_ids.h"
+#include "ui/panels.h"
+#include "ui/status_line.h"
+
+namespace {
+
+constexpr double kSeconds = 5.0;
+// 36 + 36 bytes at 10 bits a byte.
+constexpr double kRunLineLimit = 115200.0 / 10 / 72;
+// One measurement (72 bytes) and four blocks of 36 + 128 bytes.
+constexpr double kVideoLineLimit = 115200.0 / 10 / (72 + 4 * 164);
+
+double CpuSeconds() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return u.ru_utime.tv_sec + u.ru_utime.tv_usec / 1e6 + u.ru_stime.tv_sec +
+         u.ru_stime.tv_usec / 1e6;
+}
+
+double WallSeconds() {
+  using namespace std::chrono;
+  return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+struct Outcome {
+  double cyclesPerSecond = 0;
+  double cpuShare = 0;  // of one core
+};
+
+// The program started on its own directory against a fresh sensor program.
+class Session {
+ public:
+  Session(int baudIndex, bool immediate) {
+    CopyFile(KAVRO_RESOURCE_FILE, dir_.file("KAVRO-XB-VevavA318.uir"));
+    std::ofstream(dir_.file(kSettingsFileName))
+        << "[CONNECTION]\r\nCOM Port = 1\r\nBAUDRATE = " << baudIndex << "\r\n";
+    std::vector<std::string> argv = {
+        KAVRO_SIM_PROGRAM,         "--dir",    dir_.path(), "--port", "1", "--baud-index",
+        std::to_string(baudIndex), "--verbose"};
+    if (immediate) argv.push_back("--immediate");
+    sim_ = std::make_unique<Child>(argv, dir_.file("sim.log"));
+    WaitFor(10, [&] { return std::filesystem::exists(dir_.file("COM1")); });
+    rt::SetProjectDir(dir_.path());
+    rt::SetPortBackendFactory([](int) { return rt::MakeQtPortBackend(); });
+    RegisterAllCallbacks();
+    LoadAllPanels();
+    StartUp();
+  }
+  ~Session() { ShutDown(); }
+
+  // One mode for kSeconds; cycles counted by what reached the model.
+  Outcome measure(int button) {
+    const int main = Panels().main;
+    QTimer::singleShot(static_cast<int>(kSeconds * 1000),
+                       [main] { rt::PostCtrlEvent(main, ids::MAIN_STOP, rt::EVENT_LEFT_CLICK); });
+    const int command = button == ids::MAIN_RUN ? 8 : 9;
+    const long before = requests(command);
+    const double cpu0 = CpuSeconds(), wall0 = WallSeconds();
+    rt::PostCtrlEvent(main, button, rt::EVENT_LEFT_CLICK);
+    rt::ProcessSystemEvents();
+    rt::PostCtrlEvent(main, button, rt::EVENT_COMMIT);
+    rt::ProcessSystemEvents();
+    const double wall = WallSeconds() - wall0;
+    const double perCycle = button == ids::MAIN_RUN ? 1 : 4;
+    std::fprintf(stderr, "ended with: %s\n", StatusText().c_str());
+    return {(requests(command) - before) / perCycle / wall, (CpuSeconds() - cpu0) / wall};
+  }
+
+ private:
+  // Requests the sensor received, from its log.
+  long requests(int command) const {
+    long n = 0;
+    for (int c : CommandsInSimLog(ReadFile(dir_.file("sim.log")))) n += c == command;
+    return n;
+  }
+  TempDir dir_;
+  std::unique_ptr<Child> sim_;
+};
+
+void Report(const char* what, double value, const char* unit, double limit) {
+  if (limit > 0)
+    std::printf("%-46s %10.1f %s  (%.1f %% of %.1f)\n", what, value, unit, 100 * value / limit,
+                limit);
+  else
+    std::printf("%-46s %10.1f %s\n", what, value, unit);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (!qtfront::Initialise(argc, argv)) return 1;
+  {
+    Session s(4, false);
+    Report("video mode, 115200 baud, paced", s.measure(ids::MAIN_VIDEO).cyclesPerSecond,
+           "profiles/s", kVideoLineLimit);
+    Report("run mode, 115200 baud, paced", s.measure(ids::MAIN_RUN).cyclesPerSecond, "cycles/s",
+           kRunLineLimit);
+  }
+  {
+    Session s(1, false);
+    const Outcome o = s.measure(ids::MAIN_RUN);
+    Report("run mode, 19200 baud, paced", o.cyclesPerSecond, "cycles/s", 19200.0 / 10 / 72);
+    Report("CPU of the program at 19200 baud", 100 * o.cpuShare, "% of one core", 0);
+  }
+  {
+    Session s(4, true);
+    Report("run mode ceiling, drawing (offscreen)", s.measure(ids::MAIN_RUN).cyclesPerSecond,
+           "cycles/s", 0);
+    rt::SetUiObserver(nullptr);  // the model alone from here on
+    Report("run mode ceiling, headless", s.measure(ids::MAIN_RUN).cyclesPerSecond, "cycles/s", 0);
+  }
+  qtfront::Shutdown();
+  return 0;
+}
