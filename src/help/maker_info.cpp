@@ -3,19 +3,19 @@
 #include <fstream>
 #include <sstream>
 
-#include "runtime/json.h"
+#include "runtime/resource_json.h"
 
 namespace {
 
-std::string Text(const rt::json::Value& object, const char* key) {
-  const rt::json::Value* v = object.find(key);
-  return v && v->isString() ? v->string : std::string();
+std::string Text(const nlohmann::json& object, const char* key) {
+  const auto v = object.find(key);
+  return v != object.end() && v->is_string() ? v->get<std::string>() : std::string();
 }
 
-Branding ReadBranding(const rt::json::Value& root, const char* key) {
+Branding ReadBranding(const nlohmann::json& root, const char* key) {
   Branding b;
-  const rt::json::Value* o = root.find(key);
-  if (!o || !o->isObject()) return b;
+  const auto o = root.find(key);
+  if (o == root.end() || !o->is_object()) return b;
   b.company = Text(*o, "company");
   b.telephone = Text(*o, "telephone");
   b.web = Text(*o, "web");
@@ -26,9 +26,9 @@ Branding ReadBranding(const rt::json::Value& root, const char* key) {
 }  // namespace
 
 MakerInfo ParseMakerInfo(const std::string& json) {
-  rt::json::Value root;
+  nlohmann::json root;
   std::string error;
-  if (!rt::json::Parse(json, &root, &error) || !root.isObject()) return {};
+  if (!rt::ParseResourceJson(json, &root, &error) || !root.is_object()) return {};
   return {ReadBranding(root, "maker"), ReadBranding(root, "distributor")};
 }
 

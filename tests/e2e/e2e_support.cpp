@@ -1,5 +1,7 @@
 #include "e2e/e2e_support.h"
 
+#include "qt/front_end.h"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -11,6 +13,8 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
+
+#include "qt/front_end.h"
 
 namespace fs = std::filesystem;
 
@@ -108,4 +112,12 @@ std::vector<int> CommandsInSimLog(const std::string& log) {
     commands.push_back(std::atoi(line.c_str() + 7));
   }
   return commands;
+}
+
+bool StartOffscreenFrontEnd() {
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  static int argc = 1;
+  static char name[] = "kavro-xb-scope-test";
+  static char* argv[] = {name, nullptr};
+  return qtfront::Initialise(argc, argv);
 }

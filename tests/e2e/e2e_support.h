@@ -46,3 +46,7 @@ bool WaitFor(double seconds, const std::function<bool()>& check);
 
 // The commands of the "rx cmd=..." lines the virtual sensor printed.
 std::vector<int> CommandsInSimLog(const std::string& log);
+
+// Brings the Qt front end up on the offscreen platform, for the suites that run
+// the program in process; false when Qt cannot start.
+bool StartOffscreenFrontEnd();

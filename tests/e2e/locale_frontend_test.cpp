@@ -14,6 +14,7 @@
 #include <fstream>
 #include <string>
 
+#include "e2e/e2e_support.h"
 #include "qt/front_end.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
@@ -46,11 +47,7 @@ class GermanDesktopWidgets : public ::testing::Test {
   void SetUp() override {
     const char* old = std::setlocale(LC_ALL, nullptr);
     savedC_ = old ? old : "C";
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "locale_frontend_test";
-    static char* argv[] = {name, nullptr};
-    ASSERT_TRUE(qtfront::Initialise(argc, argv));
+    ASSERT_TRUE(StartOffscreenFrontEnd());
     // Qt sets the C locale from the environment when it starts: do it after.
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
       GTEST_SKIP() << "locale de_DE.UTF-8 is not available (run scripts/install-deps.sh)";
@@ -78,6 +75,8 @@ class GermanDesktopWidgets : public ::testing::Test {
     QLocale::setDefault(savedQt_);
     std::setlocale(LC_ALL, savedC_.c_str());
   }
+  // Qt goes before the statics it uses are torn down at exit.
+  static void TearDownTestSuite() { qtfront::Shutdown(); }
 
   QDoubleSpinBox* box(const char* name) const {
     for (QWidget* w : QApplication::topLevelWidgets())

@@ -11,6 +11,7 @@
 #include "app/program.h"
 #include "e2e/e2e_support.h"
 #include "link/run_state.h"
+#include "qt/front_end.h"
 #include "qt/serial_qt_backend.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
@@ -35,6 +36,8 @@ std::string Status() {
 // The program in process on its own directory, with the sensor program beside it.
 class ModesOverPty : public ::testing::Test {
  protected:
+  static void SetUpTestSuite() { ASSERT_TRUE(StartOffscreenFrontEnd()); }
+  static void TearDownTestSuite() { qtfront::Shutdown(); }
   void SetUp() override {
     CopyFile(KAVRO_RESOURCE_FILE, dir_.file("KAVRO-XB-VevavA318.uir"));
     sim_ = std::make_unique<Child>(

@@ -2,7 +2,6 @@
 // platform and the real serial backend talking to kavro-xb-sim through a
 // pseudo-terminal: what the operator would read on the screen afterwards.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <QApplication>
 #include <QWidget>
@@ -25,13 +24,7 @@ namespace {
 // program as a child process and need no Qt of their own.
 class StartUpOffscreen : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "startup_offscreen_test";
-    static char* argv[] = {name, nullptr};
-    ASSERT_TRUE(qtfront::Initialise(argc, argv));
-  }
+  static void SetUpTestSuite() { ASSERT_TRUE(StartOffscreenFrontEnd()); }
   static void TearDownTestSuite() { qtfront::Shutdown(); }
 };
 
