@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -147,6 +148,9 @@ void PrintRequest(const RequestRecord& r) {
 }  // namespace
 
 int ServePty(const SimOptions& options, volatile std::sig_atomic_t& stop) {
+  // Bytes leave on their own microsecond, not up to 50 us late as the
+  // kernel's default timer slack would allow.
+  prctl(PR_SET_TIMERSLACK, 1UL);
   SensorEngine sensor(options.sensor);
   Pty pty;
   const std::string linkPath = options.dir + "/COM" + std::to_string(options.port);
@@ -157,6 +161,10 @@ int ServePty(const SimOptions& options, volatile std::sig_atomic_t& stop) {
 
   LineSchedule out;
   Bytes backlog;
+  // The program's bytes come through the pseudo-terminal at once; on a real
+  // line each takes its 10 bit times, so the sensor hears the last byte of a
+  // request only when the whole frame has crossed the line.
+  double inboundFree = 0;
   std::size_t printed = 0;
   auto queue = [&](const std::vector<Transmission>& txs, long lineBaud) {
     for (const auto& tx : txs) {
@@ -167,14 +175,18 @@ int ServePty(const SimOptions& options, volatile std::sig_atomic_t& stop) {
 
   while (!stop) {
     const double now = Seconds();
-    double due = out.nextArrivalAfter(now);
+    // Bytes already due go out without waiting for the next poll.
+    double due = out.arrivedBy(now) > 0 ? now : out.nextArrivalAfter(now);
     const double trigger = sensor.nextUnsolicited();
     if (trigger >= 0 && (due < 0 || trigger < due)) due = trigger;
-    int timeoutMs = backlog.empty() ? 200 : 10;
-    if (due >= 0)
-      timeoutMs = std::clamp(static_cast<int>(std::ceil((due - now) * 1000)), 0, timeoutMs);
+    // Sleeps to the next byte's arrival to the microsecond: a poll in whole
+    // milliseconds would hold every reply back by up to one.
+    double wait = backlog.empty() ? 0.2 : 0.01;
+    if (due >= 0) wait = std::clamp(due - now, 0.0, wait);
+    const timespec timeout{static_cast<time_t>(wait),
+                           static_cast<long>(std::fmod(wait, 1.0) * 1e9)};
     pollfd pfd{pty.master(), POLLIN, 0};
-    const int ready = poll(&pfd, 1, timeoutMs);
+    const int ready = ppoll(&pfd, 1, &timeout, nullptr);
     if (ready < 0 && errno != EINTR) break;
 
     const double t = Seconds();
@@ -182,7 +194,11 @@ int ServePty(const SimOptions& options, volatile std::sig_atomic_t& stop) {
     if (ready > 0 && (pfd.revents & POLLIN)) {
       std::uint8_t buf[512];
       const ssize_t n = ::read(pty.master(), buf, sizeof buf);
-      if (n > 0) queue(sensor.receive(buf, static_cast<std::size_t>(n), t, lineBaud), lineBaud);
+      const double step = options.immediate || lineBaud <= 0 ? 0.0 : ByteTime(lineBaud);
+      for (ssize_t i = 0; i < n; ++i) {
+        inboundFree = std::max(inboundFree, t) + step;
+        queue(sensor.receive(&buf[i], 1, inboundFree, lineBaud), lineBaud);
+      }
     }
     queue(sensor.pollUnsolicited(t, options.anyRate ? sensor.baud() : lineBaud), lineBaud);
     if (options.verbose)

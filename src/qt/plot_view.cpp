@@ -2,7 +2,9 @@
 
 #include <qcustomplot.h>
 
+#include <QScreen>
 #include <algorithm>
+#include <cmath>
 
 #include "qt/qt_convert.h"
 
@@ -23,7 +25,7 @@ PlotView::PlotView(QWidget* panelWidget, int panel, const rt::Control& c)
   frame_.setSingleShot(true);
   connect(&frame_, &QTimer::timeout, this, [this] {
     sinceDrawn_.restart();
-    plot_->replot(QCustomPlot::rpQueuedReplot);
+    plot_->replot();
   });
 }
 
@@ -68,7 +70,12 @@ void PlotView::setRanges(const Range& x, const Range& y) {
 }
 
 void PlotView::redraw() {
-  plot_->replot(QCustomPlot::rpQueuedReplot);
+  if (frame_.isActive()) return;  // a drawing is already due and will show this too
+  const QScreen* screen = plot_->screen();
+  const double hz = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60.0;
+  const qint64 frameMs = std::max<qint64>(kMinFrameMs, std::llround(1000.0 / hz));
+  const qint64 since = sinceDrawn_.isValid() ? sinceDrawn_.elapsed() : frameMs;
+  frame_.start(static_cast<int>(std::max<qint64>(0, frameMs - since)));
 }
 
 }  // namespace qtfront

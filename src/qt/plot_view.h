@@ -23,14 +23,14 @@ class PlotView : public ControlView {
   void applyFrame(const rt::Control& c);
   void setRanges(const Range& x, const Range& y);
   // Draws at the next turn of the event loop; requests in between make one
-  // drawing, and a plot is drawn at most every kFrameMs so that a fast
-  // acquisition loop is never held up by drawing.
+  // drawing, and a plot is drawn at most once per refresh of its screen, so a
+  // burst of replies makes one drawing and never holds up the line.
   void redraw();
 
   QCustomPlot* plot_;
 
  private:
-  static constexpr int kFrameMs = 20;
+  static constexpr qint64 kMinFrameMs = 8;  // a screen faster than 120 Hz gains nothing
   QTimer frame_;
   QElapsedTimer sinceDrawn_;
   QCPTextElement* title_ = nullptr;

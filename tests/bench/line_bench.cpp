@@ -95,6 +95,8 @@ void MeasureTurnaround(PtyRelay& relay) {
       "answered (target < 1 ms: %s)\n",
       at(0.99), at(0.50), 1000 * g.back(), g.size(), answered, kEchoRounds,
       Verdict(at(0.99) < 1.0));
+  std::printf("                       p90 %.3f ms, p95 %.3f ms, p98 %.3f ms\n", at(0.90), at(0.95),
+              at(0.98));
 }
 
 }  // namespace
