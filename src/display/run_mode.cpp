@@ -7,6 +7,7 @@
 #include "link/link_state.h"
 #include "link/request.h"
 #include "link/run_state.h"
+#include "link/serial_port.h"
 #include "runtime/clock.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
@@ -28,6 +29,8 @@ constexpr const char* kStopHelp =
 constexpr const char* kTimeoutFirst = "Timeout RS232-Line!";
 constexpr const char* kTimeoutEnd = "Timeout RS232 Line!";
 constexpr const char* kStopped = "Data-Transfer Stopped!";
+constexpr double kReplyMargin = 0.02;  // the sensor's own turnaround and the host's
+constexpr double kDrainStep = 0.001;
 
 void (*g_selectRam)() = nullptr;
 
@@ -79,6 +82,17 @@ double SendNextRequest() {
   return rt::Timer();
 }
 
+// A request still on the line when the operator stopped: its reply would come
+// in after the closing flush and pass for the answer to the next mode's first
+// request. It is let in (for at most one exchange at the line's rate, without
+// handling the operator's events) so that the closing flush throws it away.
+void LetReplyInFlightArrive(double sentAt) {
+  const double exchange = 2.0 * kFrameBytes * 10.0 / BaudRateForIndex(Link().baudIndex);
+  const double until = sentAt + exchange + kReplyMargin;
+  while (rt::GetInQLen(Link().portNumber) < kFrameBytes && rt::Timer() < until)
+    rt::Delay(kDrainStep);
+}
+
 void SetUpRollTraces(int panel) {
   static constexpr int kColours[6] = {rt::VAL_DK_GREEN, rt::VAL_DK_GREEN, rt::VAL_BLACK,
                                       rt::VAL_RED,      rt::VAL_RED,      rt::VAL_RED};
@@ -121,14 +135,17 @@ void RunMeasurementLoop() {
   l.replyClass = kReplyClassNone;
   double t0 = rt::Timer();
   RequestMeasurement();
+  bool inFlight = false;  // a request sent and not answered yet
   for (;;) {
     bool busy = false;
     if (l.replyArrived == 1) {
       ShowArrivedReply();
+      inFlight = false;
       busy = true;
     }
     if (l.replyClass == kReplyClassMeasurement) {
       t0 = SendNextRequest();
+      inFlight = true;
       busy = true;
     }
     if (TimeIsUp(t0)) {
@@ -137,7 +154,10 @@ void RunMeasurementLoop() {
       break;
     }
     rt::ProcessSystemEvents();
-    if (RunMode().stopFlag != kStopRunning) break;
+    if (RunMode().stopFlag != kStopRunning) {
+      if (inFlight) LetReplyInFlightArrive(t0);
+      break;
+    }
     if (!busy && l.replyArrived == 0 && l.replyClass != kReplyClassMeasurement)
       rt::WaitForEvents(t0 + kReplyTimeout);
   }

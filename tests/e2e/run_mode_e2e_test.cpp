@@ -13,6 +13,7 @@
 #include "link/run_state.h"
 #include "qt/front_end.h"
 #include "qt/serial_qt_backend.h"
+#include "runtime/clock.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
 #include "runtime/files.h"
@@ -97,6 +98,25 @@ TEST_F(ModesOverPty, VideoModeThenStop) {
   const rt::Control* graph = rt::FindControl(Panels().main, ids::MAIN_VIDEO_GRAPH);
   ASSERT_NE(graph, nullptr);
   EXPECT_EQ(graph->graph.plots.size(), 2u);
+}
+
+TEST_F(ModesOverPty, VideoModeRightAfterRunModeStreamsWithoutATimeOut) {
+  PressLater(ids::MAIN_STOP, 1000);
+  Start(ids::MAIN_RUN);
+  ASSERT_EQ(Status(), "Data-Transfer Stopped!");
+  // The operator lets go of Stop before reaching for Video.
+  const double released = rt::Timer() + 0.2;
+  while (rt::Timer() < released) {
+    rt::ProcessSystemEvents();
+    rt::WaitForEvents(released);
+  }
+  const int before = Count(commands(), 9);
+  PressLater(ids::MAIN_STOP, 1500);
+  Start(ids::MAIN_VIDEO);
+  EXPECT_EQ(Status(), "Data-Transfer Stopped!");
+  EXPECT_EQ(RunMode().stopFlag, kStopStopped);
+  WaitFor(1, [] { return false; });
+  EXPECT_GE(Count(commands(), 9) - before, 8);
 }
 
 TEST_F(ModesOverPty, CloseDuringRunModeEndsWithZeroAndWritesTheSettings) {

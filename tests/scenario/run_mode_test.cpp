@@ -60,6 +60,15 @@ class RunMode_ : public ::testing::Test {
     const std::size_t now = sensor_->log().size();
     s_.at(s_.now() + 0.0005, [this, now] { postResetWhileAReplyIsOnItsWay(now); });
   }
+  // The Stop key, pressed once a request has reached the sensor.
+  void stopWhileAReplyIsOnItsWay(std::size_t seen = 0) {
+    if (seen != 0 && sensor_->log().size() != seen) {
+      rt::PostCtrlEvent(s_.main(), ids::MAIN_STOP, rt::EVENT_KEYPRESS);
+      return;
+    }
+    const std::size_t now = sensor_->log().size();
+    s_.at(s_.now() + 0.0005, [this, now] { stopWhileAReplyIsOnItsWay(now); });
+  }
   bool dimmed(int control) const { return s_.dimmed(s_.main(), control); }
 
   Scenario s_;
@@ -106,6 +115,23 @@ TEST_F(RunMode_, StopEndsTheLoopBeforeTheButtonIsReleased) {
   EXPECT_EQ(s_.status(), "Data-Transfer Stopped!");
   EXPECT_EQ(RunMode().stopFlag, kStopStopped);
   EXPECT_FALSE(dimmed(ids::MAIN_RUN));
+}
+
+// Stop by key while a reply is on its way, Video at once: the late reply of
+// run mode must not pass for video mode's first measurement.
+TEST_F(RunMode_, VideoAtOnceAfterAStopMidExchangeReadsWholeProfiles) {
+  s_.at(s_.now() + 0.5, [this] { stopWhileAReplyIsOnItsWay(); });
+  s_.click(s_.main(), ids::MAIN_RUN);
+  ASSERT_EQ(RunMode().stopFlag, kStopStopped);
+  const std::size_t before = s_.statusHistory().size();
+  s_.at(s_.now() + 2.0,
+        [this] { rt::PostCtrlEvent(s_.main(), ids::MAIN_STOP, rt::EVENT_KEYPRESS); });
+  s_.click(s_.main(), ids::MAIN_VIDEO);
+  const std::vector<std::string> h(s_.statusHistory().begin() + before, s_.statusHistory().end());
+  EXPECT_EQ(IndexOf(h, "More than 64 data-words !"), -1);
+  EXPECT_EQ(IndexOf(h, "Timeout-RS-232 while reading 64 data-words!"), -1);
+  EXPECT_GE(IndexOf(h, "Data[64] block received!"), 0);
+  EXPECT_EQ(s_.status(), "Data-Transfer Stopped!");
 }
 
 TEST_F(RunMode_, LoopRequestsCarryParaZero) {
