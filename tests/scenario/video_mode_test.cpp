@@ -121,6 +121,13 @@ TEST_F(VideoMode_, ShortBlockFailsAndKeepsThePointsAlreadyStored) {
   EXPECT_TRUE(std::all_of(p.begin(), p.end(), [](auto v) { return v == 0xFFFF; }));
 }
 
+TEST_F(VideoMode_, TwoBytesTooManyFailWithTheirOwnText) {
+  sensor_->faults().faultCommand = 9;
+  sensor_->faults().extraBytes = 2;  // 130 bytes waiting when the block is read
+  EXPECT_EQ(readBlock(0), 0);
+  EXPECT_EQ(s_.status(), "More than 64 data-words !");
+}
+
 // The first cycle compares with the fixed-threshold line even when
 // Video-Thd-Mode asks for the stored curve; later cycles use the stored curve.
 class RawViewCycles : public VideoMode_ {

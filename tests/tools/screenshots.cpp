@@ -1,0 +1,83 @@
+// Pictures of the main window for the README: the program in process on Qt's
+// offscreen platform against kavro-xb-sim on a pseudo-terminal, once in run
+// mode and once in video mode, each grabbed after two seconds of streaming.
+// Run: build/tests/screenshots <folder>   (writes run-mode.png, video-mode.png)
+#include <stdlib.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/program.h"
+#include "e2e/e2e_support.h"
+#include "qt/front_end.h"
+#include "qt/serial_qt_backend.h"
+#include "runtime/constants.h"
+#include "runtime/events.h"
+#include "runtime/files.h"
+#include "runtime/serial.h"
+#include "ui/panel_ids.h"
+#include "ui/panels.h"
+
+namespace {
+
+QWidget* MainWindow() {
+  const QString name = QString("panel%1").arg(Panels().main);
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == name) return w;
+  return nullptr;
+}
+
+// Starts the mode's button; two seconds later grabs the window and presses Stop.
+bool Picture(int button, const std::string& file) {
+  const int main = Panels().main;
+  bool saved = false;
+  QTimer::singleShot(2000, [&] {
+    rt::ProcessSystemEvents();
+    if (QWidget* w = MainWindow()) saved = w->grab().save(QString::fromStdString(file));
+    rt::PostCtrlEvent(main, ids::MAIN_STOP, rt::EVENT_LEFT_CLICK);
+  });
+  rt::PostCtrlEvent(main, button, rt::EVENT_LEFT_CLICK);
+  rt::ProcessSystemEvents();
+  rt::PostCtrlEvent(main, button, rt::EVENT_COMMIT);
+  rt::ProcessSystemEvents();
+  rt::PostCtrlEvent(main, ids::MAIN_STOP, rt::EVENT_COMMIT);
+  rt::ProcessSystemEvents();
+  return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s <folder for the pictures>\n", argv[0]);
+    return 2;
+  }
+  const std::string out = argv[1];
+  if (!StartOffscreenFrontEnd()) return 1;
+  int failed = 0;
+  {
+    TempDir dir;
+    CopyFile(KAVRO_RESOURCE_FILE, dir.file("KAVRO-XB-VevavA318.uir"));
+    std::ofstream(dir.file(kSettingsFileName))
+        << "[CONNECTION]\r\nCOM Port = 1\r\nBAUDRATE = 4\r\n";
+    Child sim({KAVRO_SIM_PROGRAM, "--dir", dir.path(), "--port", "1", "--baud-index", "4"},
+              dir.file("sim.log"));
+    if (!WaitFor(10, [&] { return std::filesystem::exists(dir.file("COM1")); })) return 1;
+    rt::SetProjectDir(dir.path());
+    rt::SetPortBackendFactory([](int) { return rt::MakeQtPortBackend(); });
+    RegisterAllCallbacks();
+    if (!LoadAllPanels()) return 1;
+    StartUp();
+    if (!Picture(ids::MAIN_RUN, out + "/run-mode.png")) ++failed;
+    if (!Picture(ids::MAIN_VIDEO, out + "/video-mode.png")) ++failed;
+    ShutDown();
+  }
+  qtfront::Shutdown();
+  if (failed) std::fprintf(stderr, "%d picture(s) not written\n", failed);
+  return failed ? 1 : 0;
+}
