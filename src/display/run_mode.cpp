@@ -34,21 +34,12 @@ constexpr double kDrainStep = 0.001;
 
 void (*g_selectRam)() = nullptr;
 
-void FlushBoth() {
-  rt::FlushInQ(Link().portNumber);
-  rt::FlushOutQ(Link().portNumber);
-}
-
 bool TimeIsUp(double t0) {
   return rt::Timer() - t0 > kReplyTimeout;
 }
 
-void SetDimmed(int panel, int control, bool dimmed) {
-  rt::SetCtrlAttribute(panel, control, rt::ATTR_DIMMED, dimmed ? 1 : 0);
-}
-
 void SetVisible(int control, bool visible) {
-  rt::SetCtrlAttribute(Panels().main, control, rt::ATTR_VISIBLE, visible ? 1 : 0);
+  SetControlVisible(Panels().main, control, visible);
 }
 
 void SetUpRunControls() {
@@ -58,10 +49,10 @@ void SetUpRunControls() {
   SetVisible(ids::MAIN_ROLL_GRAPH, true);
   SetVisible(ids::MAIN_ZOOM, true);
   const int main = Panels().main;
-  SetDimmed(main, ids::MAIN_RUN, true);
-  SetDimmed(main, ids::MAIN_VIDEO, true);
-  SetDimmed(main, ids::MAIN_GET, true);
-  SetDimmed(Panels().para2, ids::P2_SAVE_THD, true);
+  SetControlDimmed(main, ids::MAIN_RUN, true);
+  SetControlDimmed(main, ids::MAIN_VIDEO, true);
+  SetControlDimmed(main, ids::MAIN_GET, true);
+  SetControlDimmed(Panels().para2, ids::P2_SAVE_THD, true);
   SelectRamTarget();
 }
 
@@ -71,12 +62,12 @@ void ShowArrivedReply() {
   ShowMeasurement();
   PlotRollGraph();
   Link().replyArrived = 0;
-  FlushBoth();
+  FlushLineQueues();
 }
 
 // Every request of the loop carries PARA0 as its data words.
 double SendNextRequest() {
-  FlushBoth();
+  FlushLineQueues();
   LoadDataFromParaFrame(0);
   SendRequest({.command = Command::Measurement, .flush = Flush::None});
   return rt::Timer();
@@ -164,22 +155,22 @@ void RunMeasurementLoop() {
   EndDataTransfer();
   l.replyClass = kReplyClassNone;
   l.replyArrived = 0;
-  FlushBoth();
+  FlushLineQueues();
 }
 
 void EndDataTransfer() {
   const int main = Panels().main;
   const int para2 = Panels().para2;
-  SetDimmed(main, ids::MAIN_VIDEO, false);
-  SetDimmed(main, ids::MAIN_RUN, false);
-  SetDimmed(main, ids::MAIN_GET, false);
-  SetDimmed(para2, ids::P2_TEACH, false);
+  SetControlDimmed(main, ids::MAIN_VIDEO, false);
+  SetControlDimmed(main, ids::MAIN_RUN, false);
+  SetControlDimmed(main, ids::MAIN_GET, false);
+  SetControlDimmed(para2, ids::P2_TEACH, false);
   int& flag = RunMode().stopFlag;
   if (flag == kStopRunning || flag == kStopStopped) ShowStatus(kStopped);
   if (flag == kStopTimeout) ShowStatus(kTimeoutEnd);
   unsigned short mode = 0;
   rt::GetCtrlVal(para2, ids::P2_VTHD_MODE, &mode);
-  SetDimmed(para2, ids::P2_SAVE_THD, mode == 0);
+  SetControlDimmed(para2, ids::P2_SAVE_THD, mode == 0);
   if (flag == kStopRunning) flag = kStopStopped;
 }
 

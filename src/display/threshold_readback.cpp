@@ -17,8 +17,7 @@
 int GetEEThreshold() {
   const PanelHandles& p = Panels();
   RemoveReceiveCallback();
-  rt::FlushInQ(Link().portNumber);
-  rt::FlushOutQ(Link().portNumber);
+  FlushLineQueues();
   std::uint16_t selector = 0;
   rt::GetCtrlVal(p.para2, ids::P2_THD_TARGET, &selector);
   Video().blockTarget = selector;

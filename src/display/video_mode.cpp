@@ -32,7 +32,7 @@ constexpr const char* kVideoHelp =
 constexpr std::uint16_t kBlockStarts[4] = {0, 64, 128, 192};
 
 void SetVisible(int control, bool visible) {
-  rt::SetCtrlAttribute(Panels().main, control, rt::ATTR_VISIBLE, visible ? 1 : 0);
+  SetControlVisible(Panels().main, control, visible);
 }
 
 void SetUpVideoControls() {
@@ -48,15 +48,10 @@ void SetUpVideoControls() {
   rt::SetCtrlAttribute(Panels().para2, ids::P2_SAVE_THD, rt::ATTR_DIMMED, 1);
 }
 
-void FlushBoth() {
-  rt::FlushInQ(Link().portNumber);
-  rt::FlushOutQ(Link().portNumber);
-}
-
 // The four blocks of the profile; the first that fails ends the sequence.
 bool ReadProfile() {
   RemoveReceiveCallback();
-  FlushBoth();
+  FlushLineQueues();
   bool complete = true;
   for (std::uint16_t first : kBlockStarts) {
     if (ReadVideoBlock(first, Video().blockTarget) == 0) {
@@ -118,7 +113,7 @@ void RunVideoLoop() {
   } while (RunMode().stopFlag == kStopRunning);
   EndDataTransfer();
   InstallReceiveCallback();
-  FlushBoth();
+  FlushLineQueues();
 }
 
 int CC_BTNVideo(int panel, int control, int event, void*, int, int) {

@@ -66,3 +66,8 @@ void RemoveReceiveCallback(int port) {
   rt::InstallComCallback(port < 0 ? Link().portNumber : port, 0, kNotifyCount, kEventChar, nullptr,
                          nullptr);
 }
+
+void FlushLineQueues() {
+  rt::FlushInQ(Link().portNumber);
+  rt::FlushOutQ(Link().portNumber);
+}

@@ -16,3 +16,5 @@ void ComReceiveCallback(int port, int eventMask, void* data);
 // On the link's port unless another is given.
 void InstallReceiveCallback(int port = -1);
 void RemoveReceiveCallback(int port = -1);
+// Empties the input queue, then the output queue, of the link's port.
+void FlushLineQueues();

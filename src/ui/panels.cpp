@@ -1,5 +1,8 @@
 #include "ui/panels.h"
 
+#include "runtime/constants.h"
+#include "runtime/ui_model.h"
+
 PanelHandles& Panels() {
   static PanelHandles handles;
   return handles;
@@ -16,4 +19,12 @@ AppTexts& App() {
 
 void ResetAppTexts() {
   App() = AppTexts{};
+}
+
+void SetControlVisible(int panel, int control, bool visible) {
+  rt::SetCtrlAttribute(panel, control, rt::ATTR_VISIBLE, visible ? 1 : 0);
+}
+
+void SetControlDimmed(int panel, int control, bool dimmed) {
+  rt::SetCtrlAttribute(panel, control, rt::ATTR_DIMMED, dimmed ? 1 : 0);
 }

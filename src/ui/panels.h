@@ -36,3 +36,7 @@ struct AppTexts {
 
 AppTexts& App();
 void ResetAppTexts();
+
+// A control shown or hidden, dimmed or given back.
+void SetControlVisible(int panel, int control, bool visible);
+void SetControlDimmed(int panel, int control, bool dimmed);
