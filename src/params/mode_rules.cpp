@@ -22,7 +22,8 @@ TriggerView InternalTriggerView(int intTriggerMode, int hardwareType, RuleSource
   }
   if (hardwareType == 1) {
     v.outMode = 0;
-    // The refresh leaves the ring's dimming to the model table.
+    // The refresh leaves the ring's dimming as it stands; the Hardware-Mode
+    // control keeps the dimming the model table gave it.
     v.outModeDimming = source == RuleSource::Controls ? Dimming::Dim : Dimming::Keep;
   } else {
     v.outModeDimming = Dimming::Enable;

@@ -79,8 +79,23 @@ TEST(ParameterDisplay, InternalTriggerShowsItsIndicators) {
     for (int c : kTriggerIndicators) EXPECT_EQ(s.visible(s.main(), c), mode == 1) << mode;
     EXPECT_EQ(s.dimmed(s.panels().para1, ids::P1_TRIG_PIXEL), mode == 0);
     if (mode == 0) {
+      // A three-output sensor without internal trigger works in output mode 0.
       EXPECT_EQ(s.value(s.panels().para1, ids::P1_OUT_MODE), 0);
+      EXPECT_TRUE(s.dimmed(s.panels().para1, ids::P1_OUT_MODE));
     }
+  }
+}
+
+TEST(ParameterDisplay, InternalTriggerOnATwoOutputSensorFixesOutputMode3) {
+  for (std::uint16_t mode : {0, 1}) {
+    sim::SensorConfig config;
+    config.model = sim::MakeModelFromCodes(4, 20160, 318);
+    Scenario s;
+    StartAgainst(s, {{1, P1_INT_TRIGGER_MODE, mode}, {1, P1_DIGITAL_OUT_MODE, 1}}, config);
+    ASSERT_EQ(Hardware().hardwareType, 3);
+    const int para1 = s.panels().para1;
+    EXPECT_EQ(s.value(para1, ids::P1_OUT_MODE), mode == 1 ? 3 : 1) << mode;
+    EXPECT_EQ(s.dimmed(para1, ids::P1_OUT_MODE), mode == 1) << mode;
   }
 }
 
