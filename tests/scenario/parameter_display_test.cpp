@@ -9,6 +9,7 @@
 #include "harness/scenario.h"
 #include "model_presets.h"
 #include "runtime/constants.h"
+#include "runtime/events.h"
 #include "runtime/ui_model.h"
 #include "sensor/hardware_info.h"
 #include "sensor/parameter_set.h"
@@ -161,6 +162,23 @@ TEST(ParameterDisplay, OperationModeDimsThresholdControlsOnlyOnOlderSensors) {
       EXPECT_FALSE(s.dimmed(para2, ids::P2_VTHD_MODE));
     }
   }
+}
+
+// A help box the operator opens while the sensor is being connected is put
+// back in its place, hidden and blank, when start-up ends.
+TEST(ParameterDisplay, StartUpEndsWithTheHelpBoxesHidden) {
+  Scenario s;
+  s.attachSensor();
+  bool shownDuringConnection = false;
+  s.at(0.2, [&] { rt::PostCtrlEvent(s.main(), ids::MAIN_SEND, rt::EVENT_RIGHT_CLICK); });
+  s.at(0.4, [&] { shownDuringConnection = s.visible(s.main(), ids::MAIN_HELP); });
+  ASSERT_TRUE(s.startUp());
+  ASSERT_TRUE(shownDuringConnection);
+  const rt::Control& box = s.control(s.main(), ids::MAIN_HELP);
+  EXPECT_FALSE(box.visible);
+  EXPECT_EQ(box.left, 10);
+  EXPECT_EQ(box.top, 110);
+  EXPECT_EQ(s.text(s.main(), ids::MAIN_HELP), "HELPTEXT1");
 }
 
 // A Get lays the grey background over the whole subpixel range and moves the
