@@ -4,6 +4,7 @@
 #include "connect/connection.h"
 #include "connect/port_open.h"
 #include "link/link_state.h"
+#include "params/parameter_controls_init.h"
 #include "runtime/events.h"
 #include "runtime/files.h"
 #include "runtime/panel_load.h"
@@ -66,6 +67,7 @@ static void ConnectAtStartUp() {
 void StartUp() {
   InitApplication();
   ConnectAtStartUp();
+  InitParameterControls();
   PlacePanels();
   ShowMainWindow();
 }
