@@ -94,6 +94,12 @@ std::vector<int> Scenario::commandsSeen(const sim::SensorEngine& sensor) {
   return commands;
 }
 
+int Scenario::requestsSeen(const sim::SensorEngine& sensor, int command) {
+  int n = 0;
+  for (const sim::RequestRecord& r : sensor.log()) n += r.command == command;
+  return n;
+}
+
 void Scenario::writeProjectFile(const std::string& name, const std::string& content) {
   std::ofstream out(projectPath(name), std::ios::binary);
   out << content;

@@ -39,6 +39,8 @@ class Scenario {
   std::shared_ptr<sim::SensorEngine> attachSensor(sim::SensorConfig config = {});
   // Requests the sensor has received, by command, in order.
   static std::vector<int> commandsSeen(const sim::SensorEngine& sensor);
+  // How many requests with this command the sensor has received.
+  static int requestsSeen(const sim::SensorEngine& sensor, int command);
   void writeProjectFile(const std::string& name, const std::string& content);
   void removeProjectFile(const std::string& name);
   ScriptedDialogs& dialogs() { return dialogs_; }

@@ -22,10 +22,6 @@
 
 namespace {
 
-int Count(const std::vector<int>& commands, int command) {
-  return static_cast<int>(std::count(commands.begin(), commands.end(), command));
-}
-
 // Index of the first occurrence of text in the history at or after from; -1 when none.
 int IndexOf(const std::vector<std::string>& history, const std::string& text, int from = 0) {
   for (int i = from; i < static_cast<int>(history.size()); ++i)
@@ -47,7 +43,7 @@ class RunMode_ : public ::testing::Test {
     s_.at(pressAt_, [&] { s_.postClick(s_.main(), ids::MAIN_STOP); });
     s_.click(s_.main(), ids::MAIN_RUN);
   }
-  int measurementRequests() const { return Count(Scenario::commandsSeen(*sensor_), 8); }
+  int measurementRequests() const { return Scenario::requestsSeen(*sensor_, 8); }
   // The operator presses Reset at a moment when the last request has reached
   // the sensor (a press while a request is still leaving the port would cut it
   // off with the reset's flush).
@@ -213,7 +209,7 @@ TEST_F(RunMode_, ResetDuringRunKeepsItGoing) {
   EXPECT_TRUE(s_.statusShown("Reset Max/Min values..."));
   EXPECT_TRUE(s_.statusShown("Reset of analog-output Max/Min OK!"));
   EXPECT_GT(measurementRequests() - atReset, 10);
-  EXPECT_EQ(Count(Scenario::commandsSeen(*sensor_), 11), 1);
+  EXPECT_EQ(Scenario::requestsSeen(*sensor_, 11), 1);
   EXPECT_LT(s_.now(), pressAt_ + Scenario::kReleaseDelay);  // ended by Stop, not time-out
 }
 

@@ -21,10 +21,6 @@
 
 namespace {
 
-int Count(const std::vector<int>& commands, int command) {
-  return static_cast<int>(std::count(commands.begin(), commands.end(), command));
-}
-
 class VideoMode_ : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -38,7 +34,7 @@ class VideoMode_ : public ::testing::Test {
     s_.at(pressAt_, [&] { s_.postClick(s_.main(), ids::MAIN_STOP); });
     s_.click(s_.main(), ids::MAIN_VIDEO);
   }
-  int requests(int command) const { return Count(Scenario::commandsSeen(*sensor_), command); }
+  int requests(int command) const { return Scenario::requestsSeen(*sensor_, command); }
   // One block read on its own, as the threshold functions do it.
   int readBlock(std::uint16_t first) {
     RemoveReceiveCallback();
