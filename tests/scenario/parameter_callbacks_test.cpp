@@ -152,6 +152,58 @@ TEST(ParameterModes, HardwareAndAnalogModesApplyAtOnce) {
   EXPECT_TRUE(s.visible(s.main(), ids::MAIN_MAX));
 }
 
+TEST(ParameterModes, ThresholdSelectorShowsTheSetsThresholdOfTheMode) {
+  Scenario s;
+  auto sensor = s.attachSensor();
+  auto& ram1 = sensor->memory().frame(sim::Memory::kRam, 1);
+  ram1[P1_VIDEO_THD_FIX] = 33;
+  ram1[P1_VIDEO_THD_AUTO] = 77;
+  ASSERT_TRUE(s.startUp());
+  const int para2 = s.panels().para2;
+  s.enterValue(para2, ids::P2_VTHD_MODE, 1);
+  EXPECT_EQ(s.value(para2, ids::P2_VTHD), 77);
+  EXPECT_FALSE(s.dimmed(para2, ids::P2_SAVE_THD));
+  s.enterValue(para2, ids::P2_VTHD_MODE, 0);
+  EXPECT_EQ(s.value(para2, ids::P2_VTHD), 33);
+  EXPECT_TRUE(s.dimmed(para2, ids::P2_SAVE_THD));
+}
+
+TEST(ParameterModes, OperationModeSwitchTiesThresholdControlsOnOlderSensorsOnly) {
+  for (int firmware : {315, 318}) {
+    sim::SensorConfig config;
+    config.model = sim::MakeModelFromCodes(101, 80, firmware);
+    Scenario s;
+    auto sensor = s.attachSensor(config);
+    sensor->memory().frame(sim::Memory::kRam, 0)[P0_VIDEO_THD_MODE] = 1;
+    ASSERT_TRUE(s.startUp());
+    const int para2 = s.panels().para2;
+    const int tied[] = {ids::P2_SAVE_THD, ids::P2_FILTER, ids::P2_VTHD_MODE};
+    ASSERT_FALSE(s.dimmed(s.panels().calib, ids::CAL_OPMODE)) << firmware;
+    s.enterValue(s.panels().calib, ids::CAL_OPMODE, 1);
+    for (int c : tied) EXPECT_EQ(s.dimmed(para2, c), firmware == 315) << firmware << " " << c;
+    EXPECT_EQ(s.value(para2, ids::P2_VTHD_MODE), firmware == 315 ? 0 : 1);
+    s.enterValue(s.panels().calib, ids::CAL_OPMODE, 0);
+    for (int c : tied) EXPECT_FALSE(s.dimmed(para2, c)) << firmware << " " << c;
+    EXPECT_EQ(s.value(para2, ids::P2_VTHD_MODE), 1);
+  }
+}
+
+// The save-threshold button stays dimmed while video mode has the line, even
+// when AUTO is chosen meanwhile; the end of video mode gives it back.
+TEST(ParameterModes, AutoChosenDuringVideoModeKeepsSaveDimmedUntilTheEnd) {
+  Scenario s;
+  Start(s);
+  const int para2 = s.panels().para2;
+  bool dimmedWhileRunning = false;
+  s.at(s.now() + 0.5, [&] { s.postEnterValue(para2, ids::P2_VTHD_MODE, 1); });
+  s.at(s.now() + 1.0, [&] { dimmedWhileRunning = s.dimmed(para2, ids::P2_SAVE_THD); });
+  s.at(s.now() + 1.5, [&] { s.postClick(s.main(), ids::MAIN_STOP); });
+  s.click(s.main(), ids::MAIN_VIDEO);
+  EXPECT_EQ(s.value(para2, ids::P2_VTHD_MODE), 1);
+  EXPECT_TRUE(dimmedWhileRunning);
+  EXPECT_FALSE(s.dimmed(para2, ids::P2_SAVE_THD));
+}
+
 TEST(ThresholdSlider, AutoReadsTheProfileAndDrawsThreeCurves) {
   Scenario s;
   auto sensor = s.attachSensor();
