@@ -4,6 +4,7 @@
 #include "display/display_callbacks.h"
 #include "display/run_mode.h"
 #include "help/help_callbacks.h"
+#include "params/parameter_callbacks.h"
 #include "params/transfer_buttons.h"
 #include "params/transfer_state.h"
 #include "runtime/events.h"
@@ -16,4 +17,5 @@ void RegisterAllCallbacks() {
   // Run and video mode select the RAM target, which lives with the transfer buttons.
   SetRamTargetSelector([] { Transfer().target = kTargetRam; });
   RegisterHelpCallbacks();
+  RegisterParameterCallbacks();
 }

@@ -4,10 +4,7 @@
 #include "display/threshold_state.h"
 #include "display/video_block.h"
 #include "display/video_state.h"
-#include "link/link_state.h"
-#include "link/serial_port.h"
 #include "runtime/constants.h"
-#include "runtime/serial.h"
 #include "runtime/ui_model.h"
 #include "sensor/hardware_info.h"
 #include "sensor/parameter_set.h"
@@ -16,15 +13,11 @@
 
 int GetEEThreshold() {
   const PanelHandles& p = Panels();
-  RemoveReceiveCallback();
-  FlushLineQueues();
   std::uint16_t selector = 0;
   rt::GetCtrlVal(p.para2, ids::P2_THD_TARGET, &selector);
   Video().blockTarget = selector;
-  for (std::uint16_t first : {0, 64, 128, 192})
-    if (!ReadVideoBlock(first, Video().blockTarget)) break;
+  ReadVideoBlocks();
   Video().blockTarget = 0;
-  InstallReceiveCallback();
   std::uint16_t mode = 0;
   rt::GetCtrlVal(p.para2, ids::P2_VTHD_MODE, &mode);
   ShowMeasurement();

@@ -2,6 +2,7 @@
 
 #include "display/threshold_state.h"
 #include "display/video_state.h"
+#include "link/serial_port.h"
 #include "link/video_read.h"
 #include "runtime/constants.h"
 #include "runtime/ui_model.h"
@@ -16,14 +17,47 @@ int ReadVideoBlock(std::uint16_t first, std::uint16_t target) {
   return 1;
 }
 
-void PlotVideoGraph(const std::array<std::uint16_t, 256>& profile,
-                    const std::array<std::uint16_t, 256>& threshold,
-                    const std::array<double, 256>& positions) {
+int ReadVideoBlocks() {
+  RemoveReceiveCallback();
+  FlushLineQueues();
+  int complete = 1;
+  for (std::uint16_t first : {0, 64, 128, 192}) {
+    if (ReadVideoBlock(first, Video().blockTarget) == 0) {
+      complete = 0;
+      break;
+    }
+  }
+  InstallReceiveCallback();
+  return complete;
+}
+
+namespace {
+
+void PlotCurves(const std::array<std::uint16_t, 256>& profile,
+                const std::array<std::uint16_t, 256>& threshold,
+                const std::array<std::uint16_t, 256>* line,
+                const std::array<double, 256>& positions) {
   const int main = Panels().main;
   const int g = ids::MAIN_VIDEO_GRAPH;
   rt::DeleteGraphPlot(main, g, rt::VAL_ALL_PLOTS, rt::VAL_DELAYED_DRAW);
   rt::SetCtrlAttribute(main, g, rt::ATTR_REFRESH_GRAPH, 0);
   rt::PlotXY(main, g, positions.data(), profile.data(), 256, rt::VAL_RED);
   rt::PlotXY(main, g, positions.data(), threshold.data(), 256, rt::VAL_DK_GREEN);
+  if (line) rt::PlotXY(main, g, positions.data(), line->data(), 256, rt::VAL_DK_GREEN);
   rt::RefreshGraph(main, g);
+}
+
+}  // namespace
+
+void PlotVideoGraph(const std::array<std::uint16_t, 256>& profile,
+                    const std::array<std::uint16_t, 256>& threshold,
+                    const std::array<double, 256>& positions) {
+  PlotCurves(profile, threshold, nullptr, positions);
+}
+
+void PlotVideoGraphWithLine(const std::array<std::uint16_t, 256>& profile,
+                            const std::array<std::uint16_t, 256>& threshold,
+                            const std::array<std::uint16_t, 256>& line,
+                            const std::array<double, 256>& positions) {
+  PlotCurves(profile, threshold, &line, positions);
 }

@@ -8,6 +8,15 @@
 // 1 when exactly 128 bytes came and were stored at first..first+63 of the video
 // profile (target 0) or of the stored threshold curve (any other target).
 int ReadVideoBlock(std::uint16_t first, std::uint16_t target);
+// The four blocks at 0, 64, 128 and 192 into the block target, with the receive
+// callback removed and both queues flushed before and the callback back after;
+// the first block that fails ends the sequence. 1 when all four came.
+int ReadVideoBlocks();
 void PlotVideoGraph(const std::array<std::uint16_t, 256>& profile,
                     const std::array<std::uint16_t, 256>& threshold,
                     const std::array<double, 256>& positions);
+// The same two curves and a further threshold line in green, drawn at once.
+void PlotVideoGraphWithLine(const std::array<std::uint16_t, 256>& profile,
+                            const std::array<std::uint16_t, 256>& threshold,
+                            const std::array<std::uint16_t, 256>& line,
+                            const std::array<double, 256>& positions);

@@ -29,8 +29,6 @@ constexpr const char* kVideoHelp =
     "VIDEO-BUTTON:\nTransfer video-signal (pixel information)\n= intensity profile at "
     "CCD-line, via\nserial communication interface to PC.";
 
-constexpr std::uint16_t kBlockStarts[4] = {0, 64, 128, 192};
-
 void SetVisible(int control, bool visible) {
   SetControlVisible(Panels().main, control, visible);
 }
@@ -46,21 +44,6 @@ void SetUpVideoControls() {
     rt::SetCtrlAttribute(main, control, rt::ATTR_DIMMED, 1);
   rt::SetCtrlAttribute(Panels().para2, ids::P2_TEACH, rt::ATTR_DIMMED, 1);
   rt::SetCtrlAttribute(Panels().para2, ids::P2_SAVE_THD, rt::ATTR_DIMMED, 1);
-}
-
-// The four blocks of the profile; the first that fails ends the sequence.
-bool ReadProfile() {
-  RemoveReceiveCallback();
-  FlushLineQueues();
-  bool complete = true;
-  for (std::uint16_t first : kBlockStarts) {
-    if (ReadVideoBlock(first, Video().blockTarget) == 0) {
-      complete = false;
-      break;
-    }
-  }
-  InstallReceiveCallback();
-  return complete;
 }
 
 bool RawToggleOn() {
@@ -105,7 +88,7 @@ void RunVideoLoop() {
   do {
     if (RequestMeasurement() == kReplyClassMeasurement) {
       StoreMeasurementReply();
-      if (ReadProfile()) ShowVideoCycle(&mode);
+      if (ReadVideoBlocks()) ShowVideoCycle(&mode);
     } else {
       RunMode().stopFlag = kStopTimeout;
     }

@@ -9,6 +9,14 @@ constexpr int kLastOldHardwareCode = 100;
 
 TriggerView InternalTriggerView(int intTriggerMode, int hardwareType, RuleSource source) {
   TriggerView v;
+  if (source == RuleSource::Edit) {
+    // The operator's choice moves the output mode ring and leaves its dimming.
+    const bool on = intTriggerMode == 1;
+    v.outMode = on ? (hardwareType == 3 ? 3 : 1) : 0;
+    v.triggerPixelDimmed = !on;
+    v.indicatorsShown = on;
+    return v;
+  }
   if (intTriggerMode > 0) {
     if (hardwareType == 3) {
       v.outMode = 3;
@@ -21,10 +29,11 @@ TriggerView InternalTriggerView(int intTriggerMode, int hardwareType, RuleSource
     return v;
   }
   if (hardwareType == 1) {
+    // A three-output sensor without internal trigger works in output mode 0
+    // whatever the ring says, so the ring is dimmed after a refresh too. The
+    // Hardware-Mode control keeps the dimming the model table gave it.
     v.outMode = 0;
-    // The refresh leaves the ring's dimming as it stands; the Hardware-Mode
-    // control keeps the dimming the model table gave it.
-    v.outModeDimming = source == RuleSource::Controls ? Dimming::Dim : Dimming::Keep;
+    v.outModeDimming = Dimming::Dim;
   } else {
     v.outModeDimming = Dimming::Enable;
   }
@@ -55,10 +64,22 @@ bool AnalogGroupShown(int analogOutMode) {
 
 RecorderView RecorderControlsView(int rs232Mode, RuleSource source) {
   RecorderView v;
-  if (source == RuleSource::ParameterSet) {
-    v.interval = rs232Mode == 0 ? Dimming::Enable : Dimming::Dim;
-  } else if (rs232Mode == 2 || rs232Mode == 3) {
-    v.interval = v.others = Dimming::Dim;
+  const bool triggered = rs232Mode == 2 || rs232Mode == 3;
+  switch (source) {
+    case RuleSource::ParameterSet:
+      v.interval = rs232Mode == 0 ? Dimming::Enable : Dimming::Dim;
+      break;
+    case RuleSource::Controls:
+      if (triggered) v.interval = v.others = Dimming::Dim;
+      break;
+    case RuleSource::Edit:
+      // Static and continuous output record on the interval; the external
+      // trigger paces the triggered modes.
+      if (rs232Mode >= 0 && rs232Mode <= 4) {
+        v.interval = (rs232Mode == 0 || rs232Mode == 4) ? Dimming::Enable : Dimming::Dim;
+        v.others = triggered ? Dimming::Dim : Dimming::Enable;
+      }
+      break;
   }
   return v;
 }

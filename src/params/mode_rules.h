@@ -8,9 +8,10 @@
 
 #include "sensor/parameter_set.h"
 
-// Who asks: the display refresh (modes from the set) or the start-of-connection
-// pass (modes from the controls).
-enum class RuleSource { ParameterSet, Controls };
+// Who asks: the display refresh (modes from the set), the start-of-connection
+// pass (modes from the controls) or the operator's edit of one control (its new
+// value).
+enum class RuleSource { ParameterSet, Controls, Edit };
 
 // What a rule does to a control's dimming.
 enum class Dimming { Keep, Enable, Dim };

@@ -3,6 +3,7 @@
 #include "display/threshold_state.h"
 #include "display/video_block.h"
 #include "display/video_state.h"
+#include "link/run_state.h"
 #include "runtime/constants.h"
 #include "runtime/ui_model.h"
 #include "sensor/hardware_info.h"
@@ -28,19 +29,38 @@ constexpr int kAnalogGroup[] = {ids::MAIN_MAIN_VALUE, ids::MAIN_MAX, ids::MAIN_M
 constexpr int kRecorderOthers[] = {ids::REC_SAMPLES, ids::REC_FILE_BTN, ids::REC_START,
                                    ids::REC_STOP};
 
+// The set's fixed threshold on the slider, the fixed-threshold line from it and
+// the video graph with that line.
+void ShowFixedThreshold() {
+  ParameterSet& s = Params();
+  const HardwareInfo& hw = Hardware();
+  rt::SetCtrlVal(Panels().para2, ids::P2_VTHD, static_cast<int>(s.para1[P1_VIDEO_THD_FIX]));
+  ComputeFixedThresholdLine(s, hw.videoFullScale);
+  PlotVideoGraph(Video().profile, s.fixedThresholdLine, hw.videoPositions);
+}
+
+// The set's auto threshold on the slider and the video graph with the curve.
+void ShowAutoThreshold(const std::array<std::uint16_t, 256>& curve) {
+  rt::SetCtrlVal(Panels().para2, ids::P2_VTHD, static_cast<int>(Params().para1[P1_VIDEO_THD_AUTO]));
+  PlotVideoGraph(Video().profile, curve, Hardware().videoPositions);
+}
+
+// An edit never gives the save-threshold button back while a transfer loop
+// runs: the loop has the line, and its end sets the button from the selector.
+void SetSaveThresholdByEdit(bool dimmed) {
+  SetDimmed(Panels().para2, ids::P2_SAVE_THD, dimmed || RunMode().stopFlag == kStopRunning);
+}
+
 }  // namespace
 
 void ApplyThresholdView() {
-  ParameterSet& s = Params();
-  const HardwareInfo& hw = Hardware();
-  const int para2 = Panels().para2;
-  const bool fixed = s.para0[P0_VIDEO_THD_MODE] == 0;
-  rt::SetCtrlVal(para2, ids::P2_VTHD,
-                 static_cast<int>(s.para1[fixed ? P1_VIDEO_THD_FIX : P1_VIDEO_THD_AUTO]));
-  SetDimmed(para2, ids::P2_SAVE_THD, fixed);
-  if (fixed) ComputeFixedThresholdLine(s, hw.videoFullScale);
-  PlotVideoGraph(Video().profile, fixed ? s.fixedThresholdLine : Threshold().storedCurve,
-                 hw.videoPositions);
+  const bool fixed = Params().para0[P0_VIDEO_THD_MODE] == 0;
+  SetDimmed(Panels().para2, ids::P2_SAVE_THD, fixed);
+  if (fixed) {
+    ShowFixedThreshold();
+  } else {
+    ShowAutoThreshold(Threshold().storedCurve);
+  }
 }
 
 void ApplyOperationMode(int operationMode) {
@@ -50,6 +70,37 @@ void ApplyOperationMode(int operationMode) {
   if (!v.applies) return;
   const int para2 = Panels().para2;
   SetDimmed(para2, ids::P2_SAVE_THD, v.saveThresholdDimmed);
+  SetDimmed(para2, ids::P2_FILTER, v.filterDimmed);
+  SetDimmed(para2, ids::P2_VTHD_MODE, v.selectorDimmed);
+}
+
+void ApplyThresholdModeEdit(int selector) {
+  if (selector == 0) {
+    ShowFixedThreshold();
+    SetSaveThresholdByEdit(true);
+    return;
+  }
+  SetSaveThresholdByEdit(false);
+  int raw = 0;
+  rt::GetCtrlVal(Panels().main, ids::MAIN_RAW, &raw);
+  ShowAutoThreshold(raw ? Threshold().autoLine : Threshold().storedCurve);
+}
+
+void ApplyOperationModeEdit(int switchValue) {
+  const HardwareInfo& hw = Hardware();
+  const int thdMode = Params().para0[P0_VIDEO_THD_MODE];
+  const OperationView v =
+      OperationModeView(hw.firmwareVersion, hw.hardwareCode, switchValue, thdMode);
+  if (!v.applies) return;
+  const int para2 = Panels().para2;
+  if (switchValue == 1 || thdMode == 0) {
+    ShowFixedThreshold();
+    rt::SetCtrlVal(para2, ids::P2_VTHD_MODE, 0);
+  } else {
+    ShowAutoThreshold(Threshold().storedCurve);
+    rt::SetCtrlVal(para2, ids::P2_VTHD_MODE, thdMode);
+  }
+  SetSaveThresholdByEdit(v.saveThresholdDimmed);
   SetDimmed(para2, ids::P2_FILTER, v.filterDimmed);
   SetDimmed(para2, ids::P2_VTHD_MODE, v.selectorDimmed);
 }

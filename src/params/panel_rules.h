@@ -11,6 +11,14 @@ void ApplyThresholdView();
 // The save-threshold button, filter ring and Video-Thd-Mode selector by the
 // operation mode, on older sensors only.
 void ApplyOperationMode(int operationMode);
+// The operator's choice on the Video-Thd-Mode selector: FIXED shows the set's
+// fixed threshold, AUTO the set's auto threshold with the working line (Raw
+// view) or the stored curve.
+void ApplyThresholdModeEdit(int selector);
+// The operator's turn of the operation-mode switch, on older sensors only: on
+// forces the fixed threshold and dims the threshold controls; off gives back
+// the set's threshold mode.
+void ApplyOperationModeEdit(int switchValue);
 void ApplyInternalTrigger(int intTriggerMode, RuleSource source);
 void ApplyHardwareMode(int hardwareMode, RuleSource source);
 void ApplyAnalogOutMode(int analogOutMode);

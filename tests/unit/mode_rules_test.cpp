@@ -25,12 +25,13 @@ TEST(ModeRules, InternalTriggerOnForcesTheOutputModeOfTwoOutputSensors) {
 }
 
 TEST(ModeRules, InternalTriggerOffSetsThreeOutputSensorsToModeZero) {
-  const TriggerView refresh = InternalTriggerView(0, 1, kSet);
-  EXPECT_EQ(refresh.outMode, 0);
-  EXPECT_EQ(refresh.outModeDimming, Dimming::Keep);
-  const TriggerView start = InternalTriggerView(0, 1, kControls);
-  EXPECT_EQ(start.outMode, 0);
-  EXPECT_EQ(start.outModeDimming, Dimming::Dim);
+  // The sensor then ignores the ring, so neither a refresh nor the start pass
+  // leaves it enabled.
+  for (RuleSource source : {kSet, kControls}) {
+    const TriggerView three = InternalTriggerView(0, 1, source);
+    EXPECT_EQ(three.outMode, 0);
+    EXPECT_EQ(three.outModeDimming, Dimming::Dim);
+  }
   for (RuleSource source : {kSet, kControls}) {
     const TriggerView other = InternalTriggerView(0, 3, source);
     EXPECT_EQ(other.outMode, -1);
