@@ -6,6 +6,7 @@
 #include "help/help_callbacks.h"
 #include "params/transfer_buttons.h"
 #include "params/transfer_state.h"
+#include "recorder/recorder_callbacks.h"
 #include "runtime/events.h"
 
 void RegisterAllCallbacks() {
@@ -16,4 +17,5 @@ void RegisterAllCallbacks() {
   // Run and video mode select the RAM target, which lives with the transfer buttons.
   SetRamTargetSelector([] { Transfer().target = kTargetRam; });
   RegisterHelpCallbacks();
+  RegisterRecorderCallbacks();
 }
