@@ -13,6 +13,7 @@
 #include "harness/scenario.h"
 #include "link/run_state.h"
 #include "runtime/constants.h"
+#include "runtime/events.h"
 #include "runtime/ui_model.h"
 #include "sensor/measurement_state.h"
 #include "sensor/parameter_set.h"
@@ -174,6 +175,42 @@ TEST_F(Recorder_, ServiceCodeInTheIntervalOpensTheLinearisationUpload) {
   EXPECT_TRUE(s_.visible(calib, ids::CAL_WRITE_XFLASH));
   EXPECT_FALSE(s_.dimmed(calib, ids::CAL_WRITE_XFLASH));
   EXPECT_FALSE(s_.dimmed(calib, ids::CAL_SLOPE));
+}
+
+TEST_F(Recorder_, RightClickOnSamplesAndIntervalTogglesTheirHelp) {
+  start();
+  const std::string samples =
+      "SAMPLES [MAX 32000]:\nSpecify the number of samples to \nbe recorded. \nMinimum: 1 sample "
+      "\nMaximum: 32000 samples ";
+  const std::string interval =
+      "TIME-INTERVAL [0.1 ..3600] sec:\nSpecify time interval between two \nsingle "
+      "recording-events.\nMinimum: 0.1 sec (fastest recording)\nMaximum: 3600 sec (store once "
+      "per hour) ";
+  auto helpText = [&] {
+    const auto& lines = s_.control(s_.main(), ids::MAIN_HELP).lines;
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? "\n" : "") + lines[i];
+    return text;
+  };
+  s_.rightClick(rec(), ids::REC_SAMPLES);
+  EXPECT_TRUE(s_.visible(s_.main(), ids::MAIN_HELP));
+  EXPECT_EQ(helpText(), samples);
+  s_.rightClick(rec(), ids::REC_INTERVAL);  // hides the box, with the new text in it
+  EXPECT_FALSE(s_.visible(s_.main(), ids::MAIN_HELP));
+  EXPECT_EQ(helpText(), interval);
+  s_.rightClick(rec(), ids::REC_INTERVAL);
+  EXPECT_TRUE(s_.visible(s_.main(), ids::MAIN_HELP));
+}
+
+// Between samples the program sleeps: it wakes for the samples, the answers
+// and the seconds of the time display, not on a tick of its own.
+TEST_F(Recorder_, WaitingForTheNextSampleWakesTheProgramRarely) {
+  start();
+  setUp(3, 5.0);
+  const long turns = rt::EventLoopTurns();
+  record();
+  ASSERT_EQ(records().size(), 3u);
+  EXPECT_LT(rt::EventLoopTurns() - turns, 200);  // 15 s of recording
 }
 
 TEST_F(Recorder_, TriggeredRecordingTakesTheSensorsFramesAndStopsAfterThePanelsSamples) {
