@@ -7,6 +7,7 @@
 #include "params/parameter_callbacks.h"
 #include "params/transfer_buttons.h"
 #include "params/transfer_state.h"
+#include "recorder/recorder_callbacks.h"
 #include "runtime/events.h"
 
 void RegisterAllCallbacks() {
@@ -18,4 +19,5 @@ void RegisterAllCallbacks() {
   SetRamTargetSelector([] { Transfer().target = kTargetRam; });
   RegisterHelpCallbacks();
   RegisterParameterCallbacks();
+  RegisterRecorderCallbacks();
 }
