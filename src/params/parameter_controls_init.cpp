@@ -6,6 +6,7 @@
 #include "display/threshold_state.h"
 #include "help/help_callbacks.h"
 #include "params/panel_rules.h"
+#include "params/parameter_help.h"
 #include "runtime/constants.h"
 #include "runtime/ui_model.h"
 #include "sensor/hardware_info.h"
@@ -14,12 +15,6 @@
 #include "ui/status_line.h"
 
 namespace {
-
-int ControlValue(int panel, int control) {
-  std::uint16_t value = 0;
-  rt::GetCtrlVal(panel, control, &value);
-  return value;
-}
 
 // FIXED on the selector dims the save-threshold button; AUTO enables it and
 // brings the stored threshold curve from the sensor as the working line.
