@@ -1,5 +1,7 @@
 #include "params/edit_limits.h"
 
+#include <algorithm>
+
 namespace {
 
 std::uint16_t Percent(std::uint32_t base, int percent) {
@@ -9,7 +11,9 @@ std::uint16_t Percent(std::uint32_t base, int percent) {
 }  // namespace
 
 int LimitUpperTolerance(int value, int teachValue, int subpixelRange) {
-  return teachValue + value > subpixelRange ? subpixelRange - teachValue - 1 : value;
+  // A set-point at the very end of the line leaves no room above it: 0, not -1.
+  if (teachValue + value <= subpixelRange) return value;
+  return std::max(0, subpixelRange - teachValue - 1);
 }
 
 int LimitLowerTolerance(int value, int teachValue) {

@@ -1,6 +1,7 @@
 // The tolerance and teach fields: a value the sensor cannot use is corrected in
 // the field as soon as it is entered.
 #include "params/edit_limits.h"
+#include "params/mode_rules.h"
 #include "params/parameter_callbacks.h"
 #include "params/parameter_help.h"
 #include "runtime/constants.h"
@@ -12,9 +13,6 @@
 
 namespace {
 
-// Up to this firmware the lower tolerance field sets both limits.
-constexpr int kLastSharedToleranceFirmware = 302;
-
 int TeachValue() {
   return Params().para0[P0_TEACH_VALUE];
 }
@@ -23,7 +21,7 @@ int TeachValue() {
 // where the lower field sets both limits, on both.
 void ShowEditedTolerance(int pixels, bool upper) {
   const double length = ToleranceInLength(static_cast<std::uint16_t>(pixels), Params().umSlope);
-  const bool both = !upper && Hardware().firmwareVersion <= kLastSharedToleranceFirmware;
+  const bool both = !upper && LowerToleranceSetsBoth(Hardware().firmwareVersion);
   if (upper || both) rt::SetCtrlVal(Panels().main, ids::MAIN_TOL_UP, length);
   if (!upper || both) rt::SetCtrlVal(Panels().main, ids::MAIN_TOL_LOW, length);
 }

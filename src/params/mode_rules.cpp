@@ -58,6 +58,14 @@ bool ToleranceFieldsDimmed(int hardwareMode, RuleSource source) {
   return hardwareMode == 1 || hardwareMode == 3;
 }
 
+bool LowerToleranceSetsBoth(int firmwareVersion) {
+  return firmwareVersion <= kLastSharedToleranceFirmware;
+}
+
+bool UpperToleranceIgnored(int firmwareVersion) {
+  return firmwareVersion > 0 && LowerToleranceSetsBoth(firmwareVersion);
+}
+
 bool AnalogGroupShown(int analogOutMode) {
   return analogOutMode != 0;
 }

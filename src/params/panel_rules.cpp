@@ -117,7 +117,8 @@ void ApplyInternalTrigger(int intTriggerMode, RuleSource source) {
 
 void ApplyHardwareMode(int hardwareMode, RuleSource source) {
   const bool dimmed = ToleranceFieldsDimmed(hardwareMode, source);
-  SetDimmed(Panels().para1, ids::P1_TOL_UP, dimmed);
+  SetDimmed(Panels().para1, ids::P1_TOL_UP,
+            dimmed || UpperToleranceIgnored(Hardware().firmwareVersion));
   SetDimmed(Panels().para1, ids::P1_TOL_LOW, dimmed);
 }
 

@@ -1,10 +1,6 @@
 #include "params/parameter_help_texts.h"
 
-namespace {
-
-constexpr int kLastSharedToleranceFirmware = 302;
-
-}  // namespace
+#include "params/mode_rules.h"
 
 HelpEntry ParameterHelp(ParamHelp which, int firmwareVersion) {
   switch (which) {
@@ -59,7 +55,7 @@ HelpEntry ParameterHelp(ParamHelp which, int firmwareVersion) {
           "[pixel] at the hardware.",
           20, 10};
     case ParamHelp::LowerTolerance:
-      if (firmwareVersion > kLastSharedToleranceFirmware)
+      if (!LowerToleranceSetsBoth(firmwareVersion))
         return {
             "TOLERANCE-LOW:\nNumerical input field to preset the lower\ntolerance limit in "
             "[pixel] at the hardware.",

@@ -15,8 +15,8 @@ namespace {
 
 void SetTextColor(QWidget* w, int rgb) {
   QPalette pal = w->palette();
-  pal.setColor(QPalette::ButtonText, ToQColor(rgb));
-  pal.setColor(QPalette::WindowText, ToQColor(rgb));
+  SetTextColour(pal, QPalette::ButtonText, rgb);
+  SetTextColour(pal, QPalette::WindowText, rgb);
   w->setPalette(pal);
 }
 

@@ -13,6 +13,11 @@
 #include "runtime/events.h"
 
 namespace qtfront {
+namespace {
+
+constexpr const char* kDialogFont = "NIDialog";
+
+}  // namespace
 
 ControlView::ControlView(QWidget* panelWidget, int panel, const rt::Control& c)
     : panelWidget_(panelWidget),
@@ -63,7 +68,13 @@ void ControlView::apply(const rt::Control& c) {
   // Values that change at the pace of measurements go through here too, so
   // only what differs is handed to the widgets.
   QFont font = QApplication::font();
-  if (c.pointSize > 0) font.setPointSize(c.pointSize);
+  if (c.pointSize > 0 && c.font == kDialogFont) {
+    // Texts placed by the program in the dialog font are laid out in pixels:
+    // their size is a pixel height, so the banner's pieces keep their spacing.
+    font.setPixelSize(c.pointSize);
+  } else if (c.pointSize > 0) {
+    font.setPointSize(c.pointSize);
+  }
   font.setBold(c.bold);
   if (body_->font() != font) body_->setFont(font);
   QString tooltip = ToQString(c.tooltip);

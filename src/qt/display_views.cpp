@@ -62,7 +62,7 @@ void TextBoxView::applyKind(const rt::Control& c) {
   QString text = JoinLines(c.lines);
   if (edit_->toPlainText() != text) edit_->setPlainText(text);
   QPalette pal = edit_->palette();
-  pal.setColor(QPalette::Text, ToQColor(c.textColor));
+  SetTextColour(pal, QPalette::Text, c.textColor);
   pal.setColor(QPalette::Base, ToQColor(c.bgColor));
   edit_->setPalette(pal);
 }

@@ -20,9 +20,9 @@ namespace {
 
 void SetColors(QWidget* w, int text, int base) {
   QPalette pal = w->palette();
-  pal.setColor(QPalette::Text, ToQColor(text));
-  pal.setColor(QPalette::WindowText, ToQColor(text));
-  pal.setColor(QPalette::ButtonText, ToQColor(text));
+  SetTextColour(pal, QPalette::Text, text);
+  SetTextColour(pal, QPalette::WindowText, text);
+  SetTextColour(pal, QPalette::ButtonText, text);
   pal.setColor(QPalette::Base, ToQColor(base));
   w->setPalette(pal);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <QString>
 #include <string>
 
@@ -10,6 +11,13 @@ namespace qtfront {
 // Colours in the model are 0xRRGGBB.
 inline QColor ToQColor(int rgb) {
   return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+// A control's own text colour applies while it is usable; a dimmed control
+// keeps the style's grey so the operator sees at once that it takes no input.
+inline void SetTextColour(QPalette& pal, QPalette::ColorRole role, int rgb) {
+  pal.setColor(QPalette::Active, role, ToQColor(rgb));
+  pal.setColor(QPalette::Inactive, role, ToQColor(rgb));
 }
 
 // Operator texts are UTF-8 in the model.

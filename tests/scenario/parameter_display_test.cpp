@@ -131,6 +131,23 @@ TEST(ParameterDisplay, ToleranceFieldsAndDisplaysByHardwareMode) {
   }
 }
 
+// Up to V3.02 the lower field sets both limits: on such a sensor (turned away
+// for an older program, so its parameters go only to files) the operator's
+// choice of a hardware mode with tolerance fields gives back only the lower one.
+TEST(ParameterDisplay, UpperToleranceFieldDimmedWhereTheSensorIgnoresIt) {
+  for (int firmware : {302, 310}) {
+    sim::SensorConfig config;
+    config.model = *sim::MakeModel("XB-8", firmware);
+    Scenario s;
+    StartAgainst(s, {}, config);
+    const PanelHandles& p = s.panels();
+    ASSERT_EQ(Hardware().firmwareVersion, firmware);
+    s.enterValue(p.para2, ids::P2_HW_MODE, 2);
+    EXPECT_EQ(s.dimmed(p.para1, ids::P1_TOL_UP), firmware == 302) << firmware;
+    EXPECT_FALSE(s.dimmed(p.para1, ids::P1_TOL_LOW)) << firmware;
+  }
+}
+
 TEST(ParameterDisplay, RecorderControlsByRs232Mode) {
   const int recorder[] = {ids::REC_SAMPLES, ids::REC_FILE_BTN, ids::REC_START, ids::REC_STOP};
   for (std::uint16_t mode : {0, 2, 4}) {

@@ -1,7 +1,9 @@
 // Pictures of the main window for the README: the program in process on Qt's
 // offscreen platform against kavro-xb-sim on a pseudo-terminal, once in run
-// mode and once in video mode, each grabbed after two seconds of streaming.
-// Run: build/tests/screenshots <folder>   (writes run-mode.png, video-mode.png)
+// mode and once in video mode, each grabbed after two seconds of streaming,
+// and before them with each parameter panel chosen right after the start-up.
+// Run: build/tests/screenshots <folder>
+//   (writes run-mode.png, video-mode.png, parameters-1.png, parameters-2.png)
 #include <stdlib.h>
 
 #include <QApplication>
@@ -16,6 +18,7 @@
 #include "e2e/e2e_support.h"
 #include "qt/front_end.h"
 #include "qt/serial_qt_backend.h"
+#include "runtime/clock.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
 #include "runtime/files.h"
@@ -50,6 +53,18 @@ bool Picture(int button, const std::string& file) {
   return saved;
 }
 
+// Chooses a child panel by its toggle on the main panel and grabs the window.
+bool PanelPicture(int toggle, const std::string& file) {
+  const int main = Panels().main;
+  rt::PostCtrlEvent(main, toggle, rt::EVENT_LEFT_CLICK);
+  rt::PostCtrlEvent(main, toggle, rt::EVENT_COMMIT);
+  rt::ProcessSystemEvents();
+  rt::Delay(0.5);  // the window follows the model at the screen's pace
+  rt::ProcessSystemEvents();
+  QWidget* w = MainWindow();
+  return w && w->grab().save(QString::fromStdString(file));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -63,6 +78,9 @@ int main(int argc, char** argv) {
   {
     TempDir dir;
     CopyFile(KAVRO_RESOURCE_FILE, dir.file("KAVRO-XB-VevavA318.uir"));
+    const std::filesystem::path resources =
+        std::filesystem::path(KAVRO_RESOURCE_FILE).parent_path();
+    CopyFile((resources / "maker.json").string(), dir.file("maker.json"));
     std::ofstream(dir.file(kSettingsFileName))
         << "[CONNECTION]\r\nCOM Port = 1\r\nBAUDRATE = 4\r\n";
     Child sim({KAVRO_SIM_PROGRAM, "--dir", dir.path(), "--port", "1", "--baud-index", "4"},
@@ -73,6 +91,8 @@ int main(int argc, char** argv) {
     RegisterAllCallbacks();
     if (!LoadAllPanels()) return 1;
     StartUp();
+    if (!PanelPicture(ids::MAIN_TOGG_PARA2, out + "/parameters-2.png")) ++failed;
+    if (!PanelPicture(ids::MAIN_TOGG_PARA1, out + "/parameters-1.png")) ++failed;
     if (!Picture(ids::MAIN_RUN, out + "/run-mode.png")) ++failed;
     if (!Picture(ids::MAIN_VIDEO, out + "/video-mode.png")) ++failed;
     ShutDown();

@@ -11,6 +11,7 @@ TEST(EditLimits, TolerancesAroundTheTeachValue) {
   EXPECT_EQ(LimitUpperTolerance(200, 4000, 4096), 95);
   EXPECT_EQ(LimitUpperTolerance(96, 4000, 4096), 96);  // 4096 itself is allowed
   EXPECT_EQ(LimitUpperTolerance(97, 4000, 4096), 95);
+  EXPECT_EQ(LimitUpperTolerance(5, 4096, 4096), 0);  // no room above the set-point
   EXPECT_EQ(LimitLowerTolerance(4500, 4000), 4000);
   EXPECT_EQ(LimitLowerTolerance(4000, 4000), 4000);
   EXPECT_EQ(LimitLowerTolerance(12, 4000), 12);
