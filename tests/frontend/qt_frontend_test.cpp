@@ -213,6 +213,28 @@ TEST_F(FrontEndWindows, ModelChangesReachTheWidgets) {
   EXPECT_GE(text->width(), text->sizeHint().width());  // whole text shown
 }
 
+// A dimmed control must look dimmed whatever text colour the panel gives it; a
+// banner text in the dialog font is sized in pixels like the panel layout.
+TEST_F(FrontEndWindows, DimmedTextIsGreyAndDialogFontIsSizedInPixels) {
+  rt::SetCtrlAttribute(panel_, 1, rt::ATTR_TEXT_COLOR, 0x000000);
+  rt::SetCtrlAttribute(panel_, 3, rt::ATTR_TEXT_COLOR, 0x000000);
+  rt::SetCtrlAttribute(panel_, 1, rt::ATTR_DIMMED, 1);
+  rt::SetCtrlAttribute(panel_, 3, rt::ATTR_DIMMED, 1);
+  int banner = rt::NewCtrl(panel_, rt::ControlKind::TextMessage, "", 290, 250);
+  rt::SetCtrlAttribute(panel_, banner, rt::ATTR_TEXT_FONT, "NIDialog");
+  rt::SetCtrlAttribute(panel_, banner, rt::ATTR_TEXT_POINT_SIZE, 18);
+  events();
+
+  auto* go = widget("GO");
+  EXPECT_NE(go->palette().color(QPalette::Disabled, QPalette::ButtonText), QColor(Qt::black));
+  EXPECT_EQ(go->palette().color(QPalette::Active, QPalette::ButtonText), QColor(Qt::black));
+  auto* limit = widget("LIMIT");
+  EXPECT_NE(limit->palette().color(QPalette::Disabled, QPalette::Text), QColor(Qt::black));
+  auto* text = widget<QLabel>(QString("control%1").arg(banner).toUtf8().constData());
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->font().pixelSize(), 18);
+}
+
 TEST_F(FrontEndWindows, PicturesAndIndicators) {
   std::string image = (std::filesystem::temp_directory_path() / "qt_frontend_logo.png").string();
   QImage logo(80, 40, QImage::Format_RGB32);
