@@ -2,16 +2,20 @@
 // in process with the real serial backend: the rate at 115200 baud against the
 // line limit, the ceiling with a sensor that answers at once (headless and with
 // the Qt front end drawing offscreen), and the CPU the program takes in run mode
-// at 19200 baud. Run: build/tests/bench_run_modes (takes about half a minute).
+// at 19200 baud, and how evenly the data recorder spaces its samples at 0.1 s.
+// Run: build/tests/bench_run_modes (takes about a minute).
 #include <stdlib.h>
 #include <sys/resource.h>
 
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -47,6 +51,26 @@ double WallSeconds() {
   using namespace std::chrono;
   return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
+
+// Times (sensor clock, seconds) at which the sensor received the given command.
+std::vector<double> RequestTimes(const std::string& log, int command) {
+  std::vector<double> times;
+  std::istringstream in(log);
+  std::string line;
+  const std::string head = "rx cmd=" + std::to_string(command) + " ";
+  while (std::getline(in, line)) {
+    const auto t = line.find(" t=");
+    if (line.rfind(head, 0) == 0 && t != std::string::npos)
+      times.push_back(std::atof(line.c_str() + t + 3));
+  }
+  return times;
+}
+
+struct Spacing {
+  long samples = 0;
+  double meanError = 0;  // mean of (spacing - interval), seconds
+  double worstError = 0;
+};
 
 struct Outcome {
   double cyclesPerSecond = 0;
@@ -92,6 +116,26 @@ class Session {
     return {(requests(command) - before) / perCycle / wall, (CpuSeconds() - cpu0) / wall};
   }
 
+  // A timed recording of the given samples; the spacing of the sample requests
+  // as the sensor saw them arrive.
+  Spacing record(double interval, int samples) {
+    const int rec = Panels().recorder;
+    rt::SetCtrlVal(rec, ids::REC_RS232_MODE, 0);
+    rt::SetCtrlVal(rec, ids::REC_SAMPLES, samples);
+    rt::SetCtrlVal(rec, ids::REC_INTERVAL, interval);
+    rt::PostCtrlEvent(rec, ids::REC_START, rt::EVENT_COMMIT);
+    rt::ProcessSystemEvents();
+    std::fprintf(stderr, "ended with: %s\n", StatusText().c_str());
+    const std::vector<double> t = RequestTimes(ReadFile(dir_.file("sim.log")), 18);
+    Spacing out;
+    out.samples = static_cast<long>(t.size());
+    if (t.size() < 2) return out;
+    out.meanError = (t.back() - t.front()) / static_cast<double>(t.size() - 1) - interval;
+    for (std::size_t i = 1; i < t.size(); ++i)
+      out.worstError = std::max(out.worstError, std::fabs(t[i] - t[i - 1] - interval));
+    return out;
+  }
+
  private:
   // Requests the sensor received, from its log.
   long requests(int command) const {
@@ -122,6 +166,10 @@ int main(int argc, char** argv) {
            "profiles/s", kVideoLineLimit);
     Report("run mode, 115200 baud, paced", s.measure(ids::MAIN_RUN).cyclesPerSecond, "cycles/s",
            kRunLineLimit);
+    const Spacing r = s.record(0.1, 250);
+    std::printf("%-46s %10ld samples\n", "recorder at 0.1 s, 115200 baud", r.samples);
+    Report("  mean spacing error (spacing - 0.1 s)", 1000 * r.meanError, "ms", 0);
+    Report("  worst spacing error (1 ms log resolution)", 1000 * r.worstError, "ms", 0);
   }
   {
     Session s(1, false);
