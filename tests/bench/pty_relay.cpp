@@ -93,7 +93,7 @@ std::vector<double> PtyRelay::gaps() {
 void PtyRelay::run() {
   while (!stop_) {
     pollfd p[2] = {{master_, POLLIN, 0}, {sensor_, POLLIN, 0}};
-    if (poll(p, 2, 200) <= 0) continue;
+    if (poll(p, 2, spin_ ? 0 : 200) <= 0) continue;
     const double now = Seconds();
     if (p[0].revents & POLLIN) fromProgram(now);
     if (p[1].revents & POLLIN) fromSensor(now);

@@ -25,6 +25,9 @@ class PtyRelay {
 
   // While muted, what the sensor sends is dropped (a sensor that stays silent).
   void setMute(bool mute) { mute_ = mute; }
+  // A spinning relay sees a request the moment it is written, so the gaps hold
+  // the program's own delay and not the relay's wake-up as well.
+  void setSpin(bool spin) { spin_ = spin; }
   // Forgets the gaps noted so far.
   void clearGaps();
   // Seconds from the last byte handed to the program to the first byte of its
@@ -43,6 +46,7 @@ class PtyRelay {
   std::thread thread_;
   std::atomic<bool> stop_{false};
   std::atomic<bool> mute_{false};
+  std::atomic<bool> spin_{false};
   std::mutex mutex_;
   std::vector<double> gaps_;
   double lastToProgram_ = 0;
