@@ -30,8 +30,9 @@ bool IsDecimalNumber(std::string_view s) {
   while (i < s.size() && IsDigit(s[i])) ++i;
   if (i == intStart) return false;
   if (i < s.size() && s[i] == '.') {
-    ++i;
+    const std::size_t fractionStart = ++i;
     while (i < s.size() && IsDigit(s[i])) ++i;
+    if (i == fractionStart) return false;
   }
   return i == s.size();
 }
