@@ -1,6 +1,7 @@
 // Every callback named in the resource file is registered here by its name.
 #include "app/callbacks.h"
 #include "app/main_panel.h"
+#include "calib/calibration_callbacks.h"
 #include "display/display_callbacks.h"
 #include "display/run_mode.h"
 #include "help/help_callbacks.h"
@@ -20,4 +21,5 @@ void RegisterAllCallbacks() {
   RegisterHelpCallbacks();
   RegisterParameterCallbacks();
   RegisterRecorderCallbacks();
+  RegisterCalibrationCallbacks();
 }

@@ -1,5 +1,6 @@
 #include "app/program_state.h"
 
+#include "calib/calibration_state.h"
 #include "calib/linearisation_state.h"
 #include "display/measurement_display.h"
 #include "display/threshold_state.h"
@@ -23,6 +24,7 @@ void ResetProgramState() {
   ResetVideoState();
   ResetThresholdState();
   ResetLinearisationState();
+  ResetCalibrationState();
   ResetMeasurementState();
   ResetRollBuffer();
   ResetComSettingsState();

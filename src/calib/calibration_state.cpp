@@ -1,0 +1,10 @@
+#include "calib/calibration_state.h"
+
+CalibrationState& Calibration() {
+  static CalibrationState state;
+  return state;
+}
+
+void ResetCalibrationState() {
+  Calibration() = CalibrationState{};
+}
