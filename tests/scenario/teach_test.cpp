@@ -31,8 +31,11 @@ TEST(Teach, SensorsSetPointComesBackAndTheCursorFollowsIt) {
   Scenario s;
   auto sensor = s.attachSensor();
   ASSERT_TRUE(s.startUp());
+  // In AUTO a fetch from RAM would also read the threshold curve back.
+  s.enterValue(s.panels().para2, ids::P2_VTHD_MODE, 1);
   sensor->clearLog();
   s.click(s.panels().para2, ids::P2_TEACH);
+  ASSERT_EQ(Params().para0[P0_VIDEO_THD_MODE], 1);
   // Teach, then both frames from RAM; the teach keeps the threshold curve out.
   EXPECT_EQ(Scenario::commandsSeen(*sensor), (std::vector<int>{6, 2, 2}));
   EXPECT_EQ(sensor->log()[0].argument, 0);
