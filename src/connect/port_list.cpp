@@ -20,6 +20,7 @@ constexpr int kWidth = 256;
 constexpr int kHeight = 38;
 constexpr int kPointSize = 7;
 constexpr std::size_t kLinesShown = 3;
+constexpr std::size_t kCharsShown = 48;  // what the width holds at this size; the tooltip has all
 constexpr int kTextColor = 0x000080;
 
 int MakeListControl(int panel) {
@@ -55,7 +56,7 @@ void ShowPortList() {
   if (id == 0) id = MakeListControl(panel);
   const std::string all = PortListText(entries, SIZE_MAX);
   if (id > 0) {
-    rt::SetCtrlVal(panel, id, PortListText(entries, kLinesShown));
+    rt::SetCtrlVal(panel, id, PortListText(entries, kLinesShown, kCharsShown));
     rt::SetCtrlAttribute(panel, id, rt::ATTR_TOOLTIP_TEXT, all);
   }
   rt::SetCtrlAttribute(panel, ids::COM_PORT, rt::ATTR_TOOLTIP_TEXT, all);

@@ -10,7 +10,19 @@ std::string PortListLine(const PortListEntry& e) {
   return line;
 }
 
-std::string PortListText(std::vector<PortListEntry> entries, std::size_t maxLines) {
+namespace {
+
+std::string Cut(std::string line, std::size_t maxChars) {
+  constexpr std::size_t kEllipsis = 3;
+  if (line.size() <= maxChars || maxChars <= kEllipsis) return line;
+  line.resize(maxChars - kEllipsis);
+  return line + "...";
+}
+
+}  // namespace
+
+std::string PortListText(std::vector<PortListEntry> entries, std::size_t maxLines,
+                         std::size_t maxChars) {
   if (entries.empty()) return "No serial port found on this PC";
   std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
     const bool an = a.number > 0, bn = b.number > 0;
@@ -22,7 +34,7 @@ std::string PortListText(std::vector<PortListEntry> entries, std::size_t maxLine
   std::string text;
   for (std::size_t i = 0; i < shown; ++i) {
     if (!text.empty()) text += '\n';
-    text += PortListLine(entries[i]);
+    text += Cut(PortListLine(entries[i]), maxChars);
   }
   if (shown < entries.size()) {
     if (!text.empty()) text += '\n';

@@ -14,6 +14,8 @@ struct PortListEntry {
 
 // "3: ttyUSB0 (FT232R USB UART)"; a port no number reaches says how to give it one.
 std::string PortListLine(const PortListEntry& entry);
-// Ports in number order, those without a number last, at most maxLines lines;
-// a last line counts the ports left out. An empty list says there is none.
-std::string PortListText(std::vector<PortListEntry> entries, std::size_t maxLines);
+// Ports in number order, those without a number last, at most maxLines lines
+// of at most maxChars characters ("..." ends a cut line); a last line counts
+// the ports left out. An empty list says there is none.
+std::string PortListText(std::vector<PortListEntry> entries, std::size_t maxLines,
+                         std::size_t maxChars = std::string::npos);

@@ -30,6 +30,14 @@ TEST(PortListText, LongListsEndWithTheCountLeftOut) {
   EXPECT_EQ(PortListText({}, 3), "No serial port found on this PC");
 }
 
+TEST(PortListText, LinesTooLongForThePanelAreCut) {
+  const std::vector<PortListEntry> ports = {{3, "ttyUSB0", "FT232R USB UART"},
+                                            {0, "ttyUSB1", "CP2102"}};
+  EXPECT_EQ(PortListText(ports, 3, 20), "3: ttyUSB0 (FT232...\n-: ttyUSB1 (CP210...");
+  EXPECT_EQ(PortListText(ports, 3, 28),
+            "3: ttyUSB0 (FT232R USB UART)\n-: ttyUSB1 (CP2102) - lin...");
+}
+
 TEST(PortNumbers, PlatformNumberingOfSystemNames) {
   EXPECT_EQ(rt::PortNumberOfSystemName("ttyS0"), 1);
   EXPECT_EQ(rt::PortNumberOfSystemName("ttyS254"), 255);
