@@ -1,5 +1,6 @@
 #include "connect/port_list.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "connect/port_list_text.h"
@@ -52,6 +53,14 @@ void ShowPortList() {
   std::vector<PortListEntry> entries;
   for (const rt::SerialPortInfo& port : rt::ListSerialPorts())
     entries.push_back({rt::PortNumberForDevice(port), port.name, port.description});
+  // A link the platform does not list (a pseudo-terminal, a device by-id) is
+  // still a port the operator can reach by its number.
+  for (const rt::PortLink& link : rt::PortLinksInProgramDir()) {
+    const bool listed = std::any_of(entries.begin(), entries.end(), [&](const PortListEntry& e) {
+      return e.number == link.number;
+    });
+    if (!listed) entries.push_back({link.number, "COM" + std::to_string(link.number), link.target});
+  }
   int id = PortListControl();
   if (id == 0) id = MakeListControl(panel);
   const std::string all = PortListText(entries, SIZE_MAX);

@@ -59,6 +59,18 @@ int PortNumberOfSystemName(const std::string& name) {
 #endif
 }
 
+std::vector<PortLink> PortLinksInProgramDir() {
+  std::vector<PortLink> links;
+  for (int n = 1; n <= kHighestPort; ++n) {
+    std::error_code ec;
+    const std::filesystem::path link = LinkForPort(n);
+    if (!std::filesystem::is_symlink(link, ec)) continue;
+    const std::filesystem::path target = std::filesystem::read_symlink(link, ec);
+    if (!ec) links.push_back({n, target.string()});
+  }
+  return links;
+}
+
 int PortNumberForDevice(const SerialPortInfo& port) {
   if (!port.location.empty()) {
     for (int n = 1; n <= kHighestPort; ++n)

@@ -230,17 +230,20 @@ TEST_F(ComSettings_, PortListShowsWhichNumberReachesWhichPortWhenThePanelOpens) 
   const int list = PortListControl();
   ASSERT_NE(list, 0);
   const std::string text = s_.text(comset(), list);
-  EXPECT_EQ(text, "1: ttyS0\n3: ttyUSB0 (FT232R USB UART)\n-: ttyUSB1 (CP2102) - link it as C...");
+  EXPECT_EQ(
+      text,
+      "1: ttyS0\n3: ttyUSB0 (FT232R USB UART)\n-: ttyUSB1 (CP2102) - link it as COM<n> besid...");
   // The whole of it is the port field's tooltip.
   EXPECT_EQ(s_.control(comset(), ids::COM_PORT).tooltip,
             "1: ttyS0\n3: ttyUSB0 (FT232R USB UART)\n"
             "-: ttyUSB1 (CP2102) - link it as COM<n> beside the program");
-  // Shown again after an adapter was pulled: the list is read anew.
+  // Shown again after an adapter was pulled: the list is read anew, and the
+  // link it leaves behind still tells where port 3 leads.
   s_.click(comset(), ids::COM_DISCARD);
   s_.setSerialPorts({{"ttyS0", "/dev/ttyS0", ""}});
   openPanel();
   EXPECT_EQ(PortListControl(), list);
-  EXPECT_EQ(s_.text(comset(), list), "1: ttyS0");
+  EXPECT_EQ(s_.text(comset(), list), "1: ttyS0\n3: COM3 (" + device + ")");
 }
 
 }  // namespace

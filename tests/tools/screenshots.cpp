@@ -1,7 +1,10 @@
 // Pictures of the main window for the README: the program in process on Qt's
 // offscreen platform against kavro-xb-sim on a pseudo-terminal, once in run
-// mode and once in video mode, each grabbed after two seconds of streaming.
-// Run: build/tests/screenshots <folder>   (writes run-mode.png, video-mode.png)
+// mode and once in video mode, each grabbed after two seconds of streaming, and
+// once with the communication settings open over it, listing this machine's
+// serial ports.
+// Run: build/tests/screenshots <folder>
+//   (writes run-mode.png, video-mode.png, com-settings.png)
 #include <stdlib.h>
 
 #include <QApplication>
@@ -15,11 +18,13 @@
 #include "app/program.h"
 #include "e2e/e2e_support.h"
 #include "qt/front_end.h"
+#include "qt/serial_port_list.h"
 #include "qt/serial_qt_backend.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
 #include "runtime/files.h"
 #include "runtime/serial.h"
+#include "runtime/ui_model.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
 
@@ -50,6 +55,21 @@ bool Picture(int button, const std::string& file) {
   return saved;
 }
 
+// Opens the communication settings as the Connect toggle does and grabs the window.
+bool ComSettingsPicture(const std::string& file) {
+  const int main = Panels().main;
+  rt::SetCtrlVal(main, ids::MAIN_CONNECT, 1);
+  rt::PostCtrlEvent(main, ids::MAIN_CONNECT, rt::EVENT_LEFT_CLICK);
+  rt::PostCtrlEvent(main, ids::MAIN_CONNECT, rt::EVENT_COMMIT);
+  bool saved = false;
+  QTimer::singleShot(500, [&] {
+    if (QWidget* w = MainWindow()) saved = w->grab().save(QString::fromStdString(file));
+    rt::QuitUserInterface(0);
+  });
+  rt::RunUserInterface();
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,11 +90,13 @@ int main(int argc, char** argv) {
     if (!WaitFor(10, [&] { return std::filesystem::exists(dir.file("COM1")); })) return 1;
     rt::SetProjectDir(dir.path());
     rt::SetPortBackendFactory([](int) { return rt::MakeQtPortBackend(); });
+    rt::SetSerialPortLister(rt::MakeQtSerialPortLister());
     RegisterAllCallbacks();
     if (!LoadAllPanels()) return 1;
     StartUp();
     if (!Picture(ids::MAIN_RUN, out + "/run-mode.png")) ++failed;
     if (!Picture(ids::MAIN_VIDEO, out + "/video-mode.png")) ++failed;
+    if (!ComSettingsPicture(out + "/com-settings.png")) ++failed;
     ShutDown();
   }
   qtfront::Shutdown();

@@ -71,6 +71,18 @@ TEST_F(PortLinks, LinkedDeviceTakesTheLinksNumber) {
   EXPECT_EQ(rt::PortNumberForDevice({"ttyUSB1", dir_ + "/elsewhere", ""}), 0);
 }
 
+TEST_F(PortLinks, LinksAreListedByNumberWithTheirTargets) {
+  fs::create_symlink(dir_ + "/adapter", dir_ + "/COM12");
+  fs::create_symlink("/dev/pts/9", dir_ + "/COM2");
+  std::ofstream(dir_ + "/COM5").put('x');  // a file, not a link
+  const std::vector<rt::PortLink> links = rt::PortLinksInProgramDir();
+  ASSERT_EQ(links.size(), 2u);
+  EXPECT_EQ(links[0].number, 2);
+  EXPECT_EQ(links[0].target, "/dev/pts/9");
+  EXPECT_EQ(links[1].number, 12);
+  EXPECT_EQ(links[1].target, dir_ + "/adapter");
+}
+
 TEST_F(PortLinks, LinkToAnotherDeviceTakesThePlatformNumberAway) {
   EXPECT_EQ(rt::PortNumberForDevice({"ttyS0", "/dev/ttyS0", ""}), 1);
   fs::create_symlink(dir_ + "/adapter", dir_ + "/COM1");
