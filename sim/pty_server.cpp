@@ -173,6 +173,24 @@ int ServePty(const SimOptions& options, volatile std::sig_atomic_t& stop) {
     }
   };
 
+  // Rate changes of either end are told in the log: the sensor's own after it
+  // acknowledged a change, the line's when the program reopened its port.
+  long sensorRate = sensor.baud();
+  long lineRate = pty.lineBaud();
+  auto tellRates = [&](double t) {
+    if (!options.verbose) return;
+    if (sensor.baud() != sensorRate) {
+      sensorRate = sensor.baud();
+      std::printf("sensor baud=%ld t=%.3f\n", sensorRate, t);
+    }
+    const long line = pty.lineBaud();
+    if (line != lineRate) {
+      lineRate = line;
+      std::printf("line baud=%ld t=%.3f\n", lineRate, t);
+    }
+    std::fflush(stdout);
+  };
+
   while (!stop) {
     const double now = Seconds();
     // Bytes already due go out without waiting for the next poll.
@@ -203,6 +221,7 @@ int ServePty(const SimOptions& options, volatile std::sig_atomic_t& stop) {
     queue(sensor.pollUnsolicited(t, options.anyRate ? sensor.baud() : lineBaud), lineBaud);
     if (options.verbose)
       for (; printed < sensor.log().size(); ++printed) PrintRequest(sensor.log()[printed]);
+    tellRates(t);
 
     // Hand over every byte whose time has come; what the pty does not take
     // now waits in the backlog for the next pass.

@@ -267,6 +267,10 @@ It opens a pseudo-terminal, links it as <dir>/COM<n> (replacing a stale link)
 and answers the sensor protocol on it, paced to the baud rate the program set
 on the line. Each request frame received is printed as one line:
   rx cmd=<command> arg=<argument> data=<15 words> t=<seconds>
+A rate change is printed when the sensor switches after acknowledging command
+190 (sensor baud=<rate> t=<seconds>) and when the program reopens its end of
+the line at another rate (line baud=<rate> t=<seconds>); the sensor answers
+only while both rates agree.
 It stops on SIGINT or SIGTERM and removes its link.
 )";
 

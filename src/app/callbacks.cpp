@@ -1,7 +1,10 @@
 // Every callback named in the resource file is registered here by its name.
 #include "app/callbacks.h"
+#include "app/app_settings.h"
 #include "app/main_panel.h"
 #include "calib/calibration_callbacks.h"
+#include "calib/teach.h"
+#include "connect/com_settings.h"
 #include "display/display_callbacks.h"
 #include "display/run_mode.h"
 #include "help/help_callbacks.h"
@@ -10,6 +13,7 @@
 #include "params/transfer_state.h"
 #include "recorder/recorder_callbacks.h"
 #include "runtime/events.h"
+#include "ui/panels.h"
 
 void RegisterAllCallbacks() {
   rt::ClearCallbackRegistry();
@@ -22,4 +26,8 @@ void RegisterAllCallbacks() {
   RegisterParameterCallbacks();
   RegisterRecorderCallbacks();
   RegisterCalibrationCallbacks();
+  RegisterTeachCallbacks();
+  RegisterComSettingsCallbacks();
+  // Accepting new communication settings writes the settings file at once.
+  SetComSettingsSaver([] { SaveAppSettings(App().settingsPath); });
 }

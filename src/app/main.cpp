@@ -1,13 +1,16 @@
 // Entry point: start the desktop front end, run the program, report its result.
 #include "app/program.h"
 #include "qt/front_end.h"
+#include "qt/serial_port_list.h"
 #include "qt/serial_qt_backend.h"
 #include "runtime/events.h"
 #include "runtime/serial.h"
+#include "runtime/serial_ports.h"
 
 int main(int argc, char** argv) {
   if (!qtfront::Initialise(argc, argv)) return -1;
   rt::SetPortBackendFactory([](int) { return rt::MakeQtPortBackend(); });
+  rt::SetSerialPortLister(rt::MakeQtSerialPortLister());
   rt::CloseOnTerminationSignals();
   int result = RunProgram();
   qtfront::Shutdown();

@@ -1,6 +1,7 @@
 #include "connect/connection.h"
 
 #include "connect/identification.h"
+#include "connect/port_list.h"
 #include "display/threshold_readback.h"
 #include "display/threshold_state.h"
 #include "link/comset_state.h"
@@ -34,6 +35,7 @@ void OfferComSettings() {
   rt::SetCtrlVal(p.main, ids::MAIN_CONNECT, 1);
   rt::SetCtrlAttribute(p.comset, ids::COM_ACCEPT, rt::ATTR_DIMMED, 1);
   rt::GetCtrlVal(p.comset, ids::COM_PORT, &ComSettings().savedPort);
+  ShowPortList();
   rt::DisplayPanel(p.comset);
   DimLinkButtons(1);
 }

@@ -27,6 +27,7 @@ constexpr double kProgramTimeLimit = 3600.0;
 
 void ResetRunTime() {
   rt::ResetSerial();
+  rt::SetSerialPortLister(nullptr);
   rt::SetLineLostHandler(nullptr);
   rt::ResetEvents();
   rt::ResetUiModel();
@@ -80,6 +81,10 @@ Scenario::~Scenario() {
 
 void Scenario::setPortFactory(rt::PortBackendFactory factory) {
   rt::SetPortBackendFactory(std::move(factory));
+}
+
+void Scenario::setSerialPorts(std::vector<rt::SerialPortInfo> ports) {
+  rt::SetSerialPortLister([ports = std::move(ports)] { return ports; });
 }
 
 std::shared_ptr<sim::SensorEngine> Scenario::attachSensor(sim::SensorConfig config) {

@@ -22,6 +22,7 @@
 #include "harness/scripted_dialogs.h"
 #include "runtime/clock.h"
 #include "runtime/serial.h"
+#include "runtime/serial_ports.h"
 #include "runtime/ui_model.h"
 #include "sensor_engine.h"
 #include "ui/panels.h"
@@ -41,6 +42,8 @@ class Scenario {
   static std::vector<int> commandsSeen(const sim::SensorEngine& sensor);
   // How many requests with this command the sensor has received.
   static int requestsSeen(const sim::SensorEngine& sensor, int command);
+  // The serial ports the platform lists for this machine (none unless given).
+  void setSerialPorts(std::vector<rt::SerialPortInfo> ports);
   void writeProjectFile(const std::string& name, const std::string& content);
   void removeProjectFile(const std::string& name);
   ScriptedDialogs& dialogs() { return dialogs_; }

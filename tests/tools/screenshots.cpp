@@ -1,9 +1,12 @@
 // Pictures of the main window for the README: the program in process on Qt's
 // offscreen platform against kavro-xb-sim on a pseudo-terminal, once in run
-// mode and once in video mode, each grabbed after two seconds of streaming,
-// and before them with each parameter panel chosen right after the start-up.
+// mode and once in video mode, each grabbed after two seconds of streaming;
+// before them with each parameter panel chosen right after the start-up, and
+// once with the communication settings open over it, listing this machine's
+// serial ports.
 // Run: build/tests/screenshots <folder>
-//   (writes run-mode.png, video-mode.png, parameters-1.png, parameters-2.png)
+//   (writes parameters-1.png, parameters-2.png, run-mode.png, video-mode.png,
+//    com-settings.png)
 #include <stdlib.h>
 
 #include <QApplication>
@@ -17,12 +20,14 @@
 #include "app/program.h"
 #include "e2e/e2e_support.h"
 #include "qt/front_end.h"
+#include "qt/serial_port_list.h"
 #include "qt/serial_qt_backend.h"
 #include "runtime/clock.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
 #include "runtime/files.h"
 #include "runtime/serial.h"
+#include "runtime/ui_model.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
 
@@ -65,6 +70,21 @@ bool PanelPicture(int toggle, const std::string& file) {
   return w && w->grab().save(QString::fromStdString(file));
 }
 
+// Opens the communication settings as the Connect toggle does and grabs the window.
+bool ComSettingsPicture(const std::string& file) {
+  const int main = Panels().main;
+  rt::SetCtrlVal(main, ids::MAIN_CONNECT, 1);
+  rt::PostCtrlEvent(main, ids::MAIN_CONNECT, rt::EVENT_LEFT_CLICK);
+  rt::PostCtrlEvent(main, ids::MAIN_CONNECT, rt::EVENT_COMMIT);
+  bool saved = false;
+  QTimer::singleShot(500, [&] {
+    if (QWidget* w = MainWindow()) saved = w->grab().save(QString::fromStdString(file));
+    rt::QuitUserInterface(0);
+  });
+  rt::RunUserInterface();
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -88,6 +108,7 @@ int main(int argc, char** argv) {
     if (!WaitFor(10, [&] { return std::filesystem::exists(dir.file("COM1")); })) return 1;
     rt::SetProjectDir(dir.path());
     rt::SetPortBackendFactory([](int) { return rt::MakeQtPortBackend(); });
+    rt::SetSerialPortLister(rt::MakeQtSerialPortLister());
     RegisterAllCallbacks();
     if (!LoadAllPanels()) return 1;
     StartUp();
@@ -95,6 +116,7 @@ int main(int argc, char** argv) {
     if (!PanelPicture(ids::MAIN_TOGG_PARA1, out + "/parameters-1.png")) ++failed;
     if (!Picture(ids::MAIN_RUN, out + "/run-mode.png")) ++failed;
     if (!Picture(ids::MAIN_VIDEO, out + "/video-mode.png")) ++failed;
+    if (!ComSettingsPicture(out + "/com-settings.png")) ++failed;
     ShutDown();
   }
   qtfront::Shutdown();
