@@ -19,6 +19,9 @@ SensorEngine::SensorEngine(SensorConfig config)
                    StartPara0()[para0::kPower], 0, quiet);
   memory_.curveRam = ThresholdCurve(free, StartPara1()[para1::kVideoThdAuto]);
   memory_.curveEeprom = memory_.curveRam;
+  // The frames name the rate the sensor talks at.
+  memory_.ram[1][para1::kBaudIndex] = static_cast<std::uint16_t>(baudIndex_);
+  memory_.eeprom[1][para1::kBaudIndex] = static_cast<std::uint16_t>(baudIndex_);
   for (const SensorConfig::ParaWord& w : config_.powerUpWords) {
     if (w.word < 0 || w.word > 14) continue;
     memory_.ram[w.frame & 1][w.word] = w.value;
