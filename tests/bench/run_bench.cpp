@@ -13,7 +13,6 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -22,11 +21,8 @@
 #include "app/program.h"
 #include "e2e/e2e_support.h"
 #include "qt/front_end.h"
-#include "qt/serial_qt_backend.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
-#include "runtime/files.h"
-#include "runtime/serial.h"
 #include "runtime/ui_model.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
@@ -80,23 +76,9 @@ struct Outcome {
 // The program started on its own directory against a fresh sensor program.
 class Session {
  public:
-  Session(int baudIndex, bool immediate) {
-    CopyFile(KAVRO_RESOURCE_FILE, dir_.file("KAVRO-XB-VevavA318.uir"));
-    std::ofstream(dir_.file(kSettingsFileName))
-        << "[CONNECTION]\r\nCOM Port = 1\r\nBAUDRATE = " << baudIndex << "\r\n";
-    std::vector<std::string> argv = {
-        KAVRO_SIM_PROGRAM,         "--dir",    dir_.path(), "--port", "1", "--baud-index",
-        std::to_string(baudIndex), "--verbose"};
-    if (immediate) argv.push_back("--immediate");
-    sim_ = std::make_unique<Child>(argv, dir_.file("sim.log"));
-    WaitFor(10, [&] { return std::filesystem::exists(dir_.file("COM1")); });
-    rt::SetProjectDir(dir_.path());
-    rt::SetPortBackendFactory([](int) { return rt::MakeQtPortBackend(); });
-    RegisterAllCallbacks();
-    LoadAllPanels();
-    StartUp();
-  }
-  ~Session() { ShutDown(); }
+  Session(int baudIndex, bool immediate)
+      : program_(SimOptions(baudIndex, immediate), "[CONNECTION]\r\nCOM Port = 1\r\nBAUDRATE = " +
+                                                       std::to_string(baudIndex) + "\r\n") {}
 
   // One mode for kSeconds; cycles counted by what reached the model.
   Outcome measure(int button) {
@@ -126,7 +108,7 @@ class Session {
     rt::PostCtrlEvent(rec, ids::REC_START, rt::EVENT_COMMIT);
     rt::ProcessSystemEvents();
     std::fprintf(stderr, "ended with: %s\n", StatusText().c_str());
-    const std::vector<double> t = RequestTimes(ReadFile(dir_.file("sim.log")), 18);
+    const std::vector<double> t = RequestTimes(program_.simLog(), 18);
     Spacing out;
     out.samples = static_cast<long>(t.size());
     if (t.size() < 2) return out;
@@ -140,11 +122,15 @@ class Session {
   // Requests the sensor received, from its log.
   long requests(int command) const {
     long n = 0;
-    for (int c : CommandsInSimLog(ReadFile(dir_.file("sim.log")))) n += c == command;
+    for (int c : CommandsInSimLog(program_.simLog())) n += c == command;
     return n;
   }
-  TempDir dir_;
-  std::unique_ptr<Child> sim_;
+  static std::vector<std::string> SimOptions(int baudIndex, bool immediate) {
+    std::vector<std::string> o = {"--baud-index", std::to_string(baudIndex), "--verbose"};
+    if (immediate) o.push_back("--immediate");
+    return o;
+  }
+  ProgramBesideSim program_;
 };
 
 void Report(const char* what, double value, const char* unit, double limit) {

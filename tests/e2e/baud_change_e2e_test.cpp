@@ -13,12 +13,9 @@
 #include "link/link_state.h"
 #include "link/run_state.h"
 #include "qt/front_end.h"
-#include "qt/serial_qt_backend.h"
 #include "runtime/clock.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
-#include "runtime/files.h"
-#include "runtime/serial.h"
 #include "runtime/ui_model.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
@@ -53,26 +50,17 @@ class BaudChangeOverPty : public ::testing::Test {
   static void SetUpTestSuite() { ASSERT_TRUE(StartOffscreenFrontEnd()); }
   static void TearDownTestSuite() { qtfront::Shutdown(); }
   void SetUp() override {
-    CopyFile(KAVRO_RESOURCE_FILE, dir_.file("KAVRO-XB-VevavA318.uir"));
-    sim_ = std::make_unique<Child>(
-        std::vector<std::string>{KAVRO_SIM_PROGRAM, "--dir", dir_.path(), "--port", "1"},
-        dir_.file("sim.log"));
-    ASSERT_TRUE(WaitFor(10, [&] { return std::filesystem::exists(dir_.file("COM1")); }));
-    rt::SetProjectDir(dir_.path());
-    rt::SetPortBackendFactory([](int) { return rt::MakeQtPortBackend(); });
-    RegisterAllCallbacks();
-    ASSERT_TRUE(LoadAllPanels());
-    StartUp();
+    program_ = std::make_unique<ProgramBesideSim>();
+    ASSERT_TRUE(program_->started());
   }
-  void TearDown() override { ShutDown(); }
-  std::string simLog() const { return ReadFile(dir_.file("sim.log")); }
+  void TearDown() override { program_.reset(); }
+  std::string simLog() const { return program_->simLog(); }
   int measurementRequests() const {
     const std::vector<int> c = CommandsInSimLog(simLog());
     return static_cast<int>(std::count(c.begin(), c.end(), 8));
   }
 
-  TempDir dir_;
-  std::unique_ptr<Child> sim_;
+  std::unique_ptr<ProgramBesideSim> program_;
 };
 
 TEST_F(BaudChangeOverPty, ChangeTo115200ThenRunModeStreamsAtTheNewRate) {

@@ -1,7 +1,5 @@
 #include "e2e/e2e_support.h"
 
-#include "qt/front_end.h"
-
 #include <fcntl.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -14,7 +12,14 @@
 #include <sstream>
 #include <thread>
 
+#include "app/program.h"
 #include "qt/front_end.h"
+#include "qt/serial_port_list.h"
+#include "qt/serial_qt_backend.h"
+#include "runtime/files.h"
+#include "runtime/serial.h"
+#include "runtime/serial_ports.h"
+#include "ui/panels.h"
 
 namespace fs = std::filesystem;
 
@@ -120,4 +125,27 @@ bool StartOffscreenFrontEnd() {
   static char name[] = "kavro-xb-scope-test";
   static char* argv[] = {name, nullptr};
   return qtfront::Initialise(argc, argv);
+}
+
+ProgramBesideSim::ProgramBesideSim(const std::vector<std::string>& simOptions,
+                                   const std::string& settings) {
+  const fs::path resources = fs::path(KAVRO_RESOURCE_FILE).parent_path();
+  CopyFile(KAVRO_RESOURCE_FILE, dir_.file("KAVRO-XB-VevavA318.uir"));
+  CopyFile((resources / "maker.json").string(), dir_.file("maker.json"));
+  if (!settings.empty()) std::ofstream(dir_.file(kSettingsFileName)) << settings;
+  std::vector<std::string> argv = {KAVRO_SIM_PROGRAM, "--dir", dir_.path(), "--port", "1"};
+  argv.insert(argv.end(), simOptions.begin(), simOptions.end());
+  sim_ = std::make_unique<Child>(argv, dir_.file("sim.log"));
+  if (!WaitFor(10, [&] { return fs::exists(dir_.file("COM1")); })) return;
+  rt::SetProjectDir(dir_.path());
+  rt::SetPortBackendFactory([](int) { return rt::MakeQtPortBackend(); });
+  rt::SetSerialPortLister(rt::MakeQtSerialPortLister());
+  RegisterAllCallbacks();
+  if (!LoadAllPanels()) return;
+  StartUp();
+  started_ = true;
+}
+
+ProgramBesideSim::~ProgramBesideSim() {
+  if (started_) ShutDown();
 }

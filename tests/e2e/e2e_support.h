@@ -4,6 +4,7 @@
 #include <sys/types.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,3 +51,23 @@ std::vector<int> CommandsInSimLog(const std::string& log);
 // Brings the Qt front end up on the offscreen platform, for the suites that run
 // the program in process; false when Qt cannot start.
 bool StartOffscreenFrontEnd();
+
+// The program in process on a scratch directory of its own (resource file and
+// maker details copied there, and the settings file when one is given), started
+// against kavro-xb-sim on the pseudo-terminal COM1 there with the real serial
+// backend. simOptions go to the sensor program after its directory and port.
+// The program is shut down at the end.
+class ProgramBesideSim {
+ public:
+  explicit ProgramBesideSim(const std::vector<std::string>& simOptions = {},
+                            const std::string& settings = {});
+  ~ProgramBesideSim();
+  bool started() const { return started_; }
+  const TempDir& dir() const { return dir_; }
+  std::string simLog() const { return ReadFile(dir_.file("sim.log")); }
+
+ private:
+  TempDir dir_;
+  std::unique_ptr<Child> sim_;
+  bool started_ = false;
+};

@@ -12,12 +12,9 @@
 #include "e2e/e2e_support.h"
 #include "link/run_state.h"
 #include "qt/front_end.h"
-#include "qt/serial_qt_backend.h"
 #include "runtime/clock.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
-#include "runtime/files.h"
-#include "runtime/serial.h"
 #include "runtime/ui_model.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
@@ -40,18 +37,10 @@ class ModesOverPty : public ::testing::Test {
   static void SetUpTestSuite() { ASSERT_TRUE(StartOffscreenFrontEnd()); }
   static void TearDownTestSuite() { qtfront::Shutdown(); }
   void SetUp() override {
-    CopyFile(KAVRO_RESOURCE_FILE, dir_.file("KAVRO-XB-VevavA318.uir"));
-    sim_ = std::make_unique<Child>(
-        std::vector<std::string>{KAVRO_SIM_PROGRAM, "--dir", dir_.path(), "--port", "1"},
-        dir_.file("sim.log"));
-    ASSERT_TRUE(WaitFor(10, [&] { return std::filesystem::exists(dir_.file("COM1")); }));
-    rt::SetProjectDir(dir_.path());
-    rt::SetPortBackendFactory([](int) { return rt::MakeQtPortBackend(); });
-    RegisterAllCallbacks();
-    ASSERT_TRUE(LoadAllPanels());
-    StartUp();
+    program_ = std::make_unique<ProgramBesideSim>();
+    ASSERT_TRUE(program_->started());
   }
-  void TearDown() override { ShutDown(); }
+  void TearDown() override { program_.reset(); }
 
   // Presses a button and lets it go 50 ms later, after `ms` milliseconds.
   static void PressLater(int control, int ms) {
@@ -68,10 +57,9 @@ class ModesOverPty : public ::testing::Test {
     rt::PostCtrlEvent(Panels().main, control, rt::EVENT_COMMIT);
     rt::ProcessSystemEvents();
   }
-  std::vector<int> commands() const { return CommandsInSimLog(ReadFile(dir_.file("sim.log"))); }
+  std::vector<int> commands() const { return CommandsInSimLog(program_->simLog()); }
 
-  TempDir dir_;
-  std::unique_ptr<Child> sim_;
+  std::unique_ptr<ProgramBesideSim> program_;
 };
 
 TEST_F(ModesOverPty, RunModeForSecondsThenStop) {
@@ -120,13 +108,13 @@ TEST_F(ModesOverPty, VideoModeRightAfterRunModeStreamsWithoutATimeOut) {
 }
 
 TEST_F(ModesOverPty, CloseDuringRunModeEndsWithZeroAndWritesTheSettings) {
-  std::filesystem::remove(dir_.file(kSettingsFileName));
+  std::filesystem::remove(program_->dir().file(kSettingsFileName));
   rt::PostCtrlEvent(Panels().main, ids::MAIN_RUN, rt::EVENT_LEFT_CLICK);
   rt::PostCtrlEvent(Panels().main, ids::MAIN_RUN, rt::EVENT_COMMIT);
   QTimer::singleShot(1500, [] { rt::PostPanelEvent(Panels().main, rt::EVENT_CLOSE); });
   EXPECT_EQ(rt::RunUserInterface(), 0);
   EXPECT_EQ(RunMode().stopFlag, kStopStopped);
-  EXPECT_TRUE(std::filesystem::exists(dir_.file(kSettingsFileName)));
+  EXPECT_TRUE(std::filesystem::exists(program_->dir().file(kSettingsFileName)));
 }
 
 }  // namespace

@@ -10,10 +10,7 @@
 #include "app/program.h"
 #include "e2e/e2e_support.h"
 #include "qt/front_end.h"
-#include "qt/serial_qt_backend.h"
 #include "runtime/events.h"
-#include "runtime/files.h"
-#include "runtime/serial.h"
 #include "runtime/ui_model.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
@@ -35,18 +32,8 @@ std::string Text(int panel, int control) {
 }
 
 TEST_F(StartUpOffscreen, ConnectsToTheVirtualSensorThroughAPseudoTerminal) {
-  TempDir d;
-  CopyFile(KAVRO_RESOURCE_FILE, d.file("KAVRO-XB-VevavA318.uir"));
-  Child sim(
-      {KAVRO_SIM_PROGRAM, "--dir", d.path(), "--port", "1", "--para0", "0=321", "--para0", "7=42"},
-      d.file("sim.log"));
-  ASSERT_TRUE(WaitFor(10, [&] { return std::filesystem::exists(d.file("COM1")); }));
-
-  rt::SetProjectDir(d.path());
-  rt::SetPortBackendFactory([](int) { return rt::MakeQtPortBackend(); });
-  RegisterAllCallbacks();
-  ASSERT_TRUE(LoadAllPanels());
-  StartUp();
+  ProgramBesideSim program({"--para0", "0=321", "--para0", "7=42"});
+  ASSERT_TRUE(program.started());
 
   const PanelHandles& p = Panels();
   EXPECT_EQ(Text(p.main, ids::MAIN_STATUS), "KAVRO-XB-8 Firmware V3.18");
@@ -70,8 +57,7 @@ TEST_F(StartUpOffscreen, ConnectsToTheVirtualSensorThroughAPseudoTerminal) {
     if (w->isVisible() && w->windowTitle() == "KAVRO-XB-Scope") titled = true;
   EXPECT_TRUE(titled);
 
-  EXPECT_EQ(CommandsInSimLog(ReadFile(d.file("sim.log"))),
-            (std::vector<int>{0, 5, 7, 10, 2, 2, 9, 9, 9, 9}));
+  EXPECT_EQ(CommandsInSimLog(program.simLog()), (std::vector<int>{0, 5, 7, 10, 2, 2, 9, 9, 9, 9}));
   ShutDown();
 }
 

@@ -14,19 +14,14 @@
 #include <QWidget>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "app/program.h"
 #include "e2e/e2e_support.h"
 #include "qt/front_end.h"
-#include "qt/serial_port_list.h"
-#include "qt/serial_qt_backend.h"
 #include "runtime/clock.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
-#include "runtime/files.h"
-#include "runtime/serial.h"
 #include "runtime/ui_model.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
@@ -96,28 +91,14 @@ int main(int argc, char** argv) {
   if (!StartOffscreenFrontEnd()) return 1;
   int failed = 0;
   {
-    TempDir dir;
-    CopyFile(KAVRO_RESOURCE_FILE, dir.file("KAVRO-XB-VevavA318.uir"));
-    const std::filesystem::path resources =
-        std::filesystem::path(KAVRO_RESOURCE_FILE).parent_path();
-    CopyFile((resources / "maker.json").string(), dir.file("maker.json"));
-    std::ofstream(dir.file(kSettingsFileName))
-        << "[CONNECTION]\r\nCOM Port = 1\r\nBAUDRATE = 4\r\n";
-    Child sim({KAVRO_SIM_PROGRAM, "--dir", dir.path(), "--port", "1", "--baud-index", "4"},
-              dir.file("sim.log"));
-    if (!WaitFor(10, [&] { return std::filesystem::exists(dir.file("COM1")); })) return 1;
-    rt::SetProjectDir(dir.path());
-    rt::SetPortBackendFactory([](int) { return rt::MakeQtPortBackend(); });
-    rt::SetSerialPortLister(rt::MakeQtSerialPortLister());
-    RegisterAllCallbacks();
-    if (!LoadAllPanels()) return 1;
-    StartUp();
+    ProgramBesideSim program({"--baud-index", "4"},
+                             "[CONNECTION]\r\nCOM Port = 1\r\nBAUDRATE = 4\r\n");
+    if (!program.started()) return 1;
     if (!PanelPicture(ids::MAIN_TOGG_PARA2, out + "/parameters-2.png")) ++failed;
     if (!PanelPicture(ids::MAIN_TOGG_PARA1, out + "/parameters-1.png")) ++failed;
     if (!Picture(ids::MAIN_RUN, out + "/run-mode.png")) ++failed;
     if (!Picture(ids::MAIN_VIDEO, out + "/video-mode.png")) ++failed;
     if (!ComSettingsPicture(out + "/com-settings.png")) ++failed;
-    ShutDown();
   }
   qtfront::Shutdown();
   if (failed) std::fprintf(stderr, "%d picture(s) not written\n", failed);
