@@ -56,6 +56,11 @@ TEST(ParameterDisplay, AutoThresholdSensorAtStartUp) {
   EXPECT_EQ(BlockReads(*sensor), 12);
   EXPECT_EQ(s.status(), sensor->model().firmwareText);
   EXPECT_EQ(s.statusHistory().back(), sensor->model().firmwareText);
+  // The data graph spans the sensor's subpixels.
+  const rt::GraphData& g = s.control(s.main(), ids::MAIN_DATA_GRAPH).graph;
+  EXPECT_EQ(g.xAxis.mode, rt::VAL_MANUAL);
+  EXPECT_DOUBLE_EQ(g.xAxis.min, 1.0);
+  EXPECT_DOUBLE_EQ(g.xAxis.max, sensor->model().subpixelRange);
 }
 
 TEST(ParameterDisplay, FixedThresholdSensorKeepsSaveDimmedAndReadsTheCurveOnce) {
