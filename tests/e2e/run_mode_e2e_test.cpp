@@ -1,7 +1,7 @@
 // Run mode and video mode of the real program, with the Qt front end on the
 // offscreen platform and the real serial backend, against kavro-xb-sim on a
 // pseudo-terminal: the operator starts a mode, lets it run, and stops it or
-// closes the window.
+// closes the window; and after a change of the line's rate, run mode at the new rate.
 #include <gtest/gtest.h>
 
 #include <QTimer>
@@ -10,6 +10,7 @@
 
 #include "app/program.h"
 #include "e2e/e2e_support.h"
+#include "link/link_state.h"
 #include "link/run_state.h"
 #include "qt/front_end.h"
 #include "runtime/clock.h"
@@ -29,6 +30,23 @@ std::string Status() {
   std::string text;
   rt::GetCtrlVal(Panels().main, ids::MAIN_STATUS, &text);
   return text;
+}
+
+// Lets the program run its event loop for this long.
+void RunFor(double seconds) {
+  const double until = rt::Timer() + seconds;
+  while (rt::Timer() < until) {
+    rt::ProcessSystemEvents();
+    rt::WaitForEvents(until);
+  }
+}
+
+// Press, and release 50 ms later, as a hand on the mouse does.
+void Click(int panel, int control) {
+  rt::PostCtrlEvent(panel, control, rt::EVENT_LEFT_CLICK);
+  RunFor(0.05);
+  rt::PostCtrlEvent(panel, control, rt::EVENT_COMMIT);
+  rt::ProcessSystemEvents();
 }
 
 // The program in process on its own directory, with the sensor program beside it.
@@ -93,11 +111,7 @@ TEST_F(ModesOverPty, VideoModeRightAfterRunModeStreamsWithoutATimeOut) {
   Start(ids::MAIN_RUN);
   ASSERT_EQ(Status(), "Data-Transfer Stopped!");
   // The operator lets go of Stop before reaching for Video.
-  const double released = rt::Timer() + 0.2;
-  while (rt::Timer() < released) {
-    rt::ProcessSystemEvents();
-    rt::WaitForEvents(released);
-  }
+  RunFor(0.2);
   const int before = Count(commands(), 9);
   PressLater(ids::MAIN_STOP, 1500);
   Start(ids::MAIN_VIDEO);
@@ -115,6 +129,41 @@ TEST_F(ModesOverPty, CloseDuringRunModeEndsWithZeroAndWritesTheSettings) {
   EXPECT_EQ(rt::RunUserInterface(), 0);
   EXPECT_EQ(RunMode().stopFlag, kStopStopped);
   EXPECT_TRUE(std::filesystem::exists(program_->dir().file(kSettingsFileName)));
+}
+
+// The operator opens the communication settings, picks 115200 baud and changes
+// the sensor's rate; run mode then streams at that rate.
+TEST_F(ModesOverPty, BaudChangeTo115200ThenRunModeStreamsAtTheNewRate) {
+  const PanelHandles& p = Panels();
+  ASSERT_EQ(Link().baudIndex, 1);
+  rt::SetCtrlVal(p.main, ids::MAIN_CONNECT, 1);  // the toggle goes down under the mouse
+  Click(p.main, ids::MAIN_CONNECT);
+  ASSERT_TRUE(rt::FindPanel(p.comset)->visible);
+  rt::SetCtrlVal(p.comset, ids::COM_BAUD, 4);  // the operator picks 115200 in the ring
+  rt::PostCtrlEvent(p.comset, ids::COM_BAUD, rt::EVENT_COMMIT);
+  Click(p.comset, ids::COM_CHANGE_BAUD);
+  ASSERT_EQ(Status(), "Baudrate-change OK!");
+  ASSERT_TRUE(WaitFor(2, [&] {
+    const std::string log = program_->simLog();
+    return log.find("sensor baud=115200") != std::string::npos &&
+           log.find("line baud=115200") != std::string::npos;
+  })) << program_->simLog();
+
+  const int before = Count(commands(), 8);
+  QTimer::singleShot(2000, [] {
+    rt::PostCtrlEvent(Panels().main, ids::MAIN_STOP, rt::EVENT_LEFT_CLICK);
+    QTimer::singleShot(50,
+                       [] { rt::PostCtrlEvent(Panels().main, ids::MAIN_STOP, rt::EVENT_COMMIT); });
+  });
+  Click(p.main, ids::MAIN_RUN);
+  EXPECT_EQ(Status(), "Data-Transfer Stopped!");
+  EXPECT_EQ(RunMode().stopFlag, kStopStopped);
+  WaitFor(1, [] { return false; });
+  // At 19200 baud two seconds give about 50 cycles; at 115200 several times that.
+  EXPECT_GT(Count(commands(), 8) - before, 150);
+  const rt::Control* roll = rt::FindControl(p.main, ids::MAIN_ROLL_GRAPH);
+  ASSERT_NE(roll, nullptr);
+  EXPECT_GT(roll->strip.appends, 150);
 }
 
 }  // namespace
