@@ -166,4 +166,40 @@ TEST_F(ModesOverPty, BaudChangeTo115200ThenRunModeStreamsAtTheNewRate) {
   EXPECT_GT(roll->strip.appends, 150);
 }
 
+// Two-point calibration in the real window: each step box starts the
+// calibration and run mode on the line, its accept button a second later takes
+// the value run mode shows; then the fit and the save into the sensor's RAM.
+TEST_F(ModesOverPty, CalibrationTakesTwoObjectsFromRunModeAndSavesTheLine) {
+  const int cal = Panels().calib;
+  const int steps[2][3] = {{ids::CAL_STEP1, ids::CAL_ACCEPT1, ids::CAL_VALUE1},
+                           {ids::CAL_STEP2, ids::CAL_ACCEPT2, ids::CAL_VALUE2}};
+  for (const auto& [step, accept, value] : steps) {
+    const int before = Count(commands(), 8);
+    QTimer::singleShot(1000, [cal, accept] {
+      rt::PostCtrlEvent(cal, accept, rt::EVENT_LEFT_CLICK);
+      QTimer::singleShot(50, [cal, accept] { rt::PostCtrlEvent(cal, accept, rt::EVENT_COMMIT); });
+    });
+    // The box is ticked under the mouse: press, then the new value and its
+    // commit, as the check box raises them; this returns when the accept
+    // button has ended run mode.
+    rt::PostCtrlEvent(cal, step, rt::EVENT_LEFT_CLICK);
+    RunFor(0.05);
+    rt::SetCtrlVal(cal, step, 1);
+    rt::PostCtrlEvent(cal, step, rt::EVENT_VAL_CHANGED);
+    rt::PostCtrlEvent(cal, step, rt::EVENT_COMMIT);
+    rt::ProcessSystemEvents();
+    RunFor(0.2);
+    EXPECT_GT(Count(commands(), 8) - before, 10) << step;  // values flowed meanwhile
+    int taken = 0;
+    rt::GetCtrlVal(cal, value, &taken);
+    EXPECT_GT(taken, 0) << step;
+  }
+  Click(cal, ids::CAL_FIT);
+  Click(cal, ids::CAL_SAVE);
+  EXPECT_EQ(Status(), "New Calibration values in activated in RAM!");
+  const std::string log = program_->simLog();
+  EXPECT_NE(log.find("rx cmd=12 arg=1 "), std::string::npos);
+  EXPECT_NE(log.find("rx cmd=12 arg=2 "), std::string::npos);
+}
+
 }  // namespace
