@@ -4,9 +4,12 @@
 // closes the window; and after a change of the line's rate, run mode at the new rate.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "app/program.h"
 #include "e2e/e2e_support.h"
@@ -200,6 +203,45 @@ TEST_F(ModesOverPty, CalibrationTakesTwoObjectsFromRunModeAndSavesTheLine) {
   const std::string log = program_->simLog();
   EXPECT_NE(log.find("rx cmd=12 arg=1 "), std::string::npos);
   EXPECT_NE(log.find("rx cmd=12 arg=2 "), std::string::npos);
+}
+
+// The linearisation upload in the real window, on a 115200 baud line: the
+// service code in the recorder's interval shows the button, the file dialog
+// takes a table of 2048 values, every block reaches the sensor and the bar
+// ends grey; the button is hidden again.
+TEST_F(ModesOverPty, LinearisationUploadWritesEveryBlockThroughTheFileDialog) {
+  program_.reset();
+  program_ = std::make_unique<ProgramBesideSim>(std::vector<std::string>{"--baud-index", "4"},
+                                                "[CONNECTION]\r\nCOM Port = 1\r\nBAUDRATE = 4\r\n");
+  ASSERT_TRUE(program_->started());
+  const std::string table = program_->dir().file("XF-LINEAR.DAT");
+  {
+    std::ofstream out(table);
+    for (int i = 0; i < 2048; ++i) out << i * 16 << "\r\n";
+  }
+  const int rec = Panels().recorder;
+  const int cal = Panels().calib;
+  rt::SetCtrlVal(rec, ids::REC_INTERVAL, 8642.0);
+  rt::PostCtrlEvent(rec, ids::REC_INTERVAL, rt::EVENT_VAL_CHANGED);
+  rt::ProcessSystemEvents();
+  ASSERT_TRUE(rt::FindControl(cal, ids::CAL_WRITE_XFLASH)->visible);
+
+  QTimer::singleShot(300, [table] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->selectFile(QString::fromStdString(table));
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  Click(cal, ids::CAL_WRITE_XFLASH);  // returns when the last block is written
+  EXPECT_EQ(Status(), "X-FLASH Data successfully written!");
+  EXPECT_FALSE(rt::FindControl(cal, ids::CAL_WRITE_XFLASH)->visible);
+  const rt::GraphData& g = rt::FindControl(Panels().main, ids::MAIN_DATA_GRAPH)->graph;
+  ASSERT_FALSE(g.plots.empty());
+  EXPECT_EQ(g.plots.back().fillColor, 0xA0A0A0);
+  WaitFor(1, [] { return false; });
+  const std::vector<int> seen = commands();
+  EXPECT_EQ(Count(seen, 101), 1);
+  EXPECT_EQ(Count(seen, 102), 256);
 }
 
 }  // namespace
