@@ -15,11 +15,6 @@
 
 namespace {
 
-void ShowOnBoth(std::string text) {
-  ShowStatus(text);
-  ShowLinkMessage(text);
-}
-
 // Both ends now run at the new rate once the port opens at it again. The port
 // number display and the open message stay as they were.
 void ReopenAtNewRate() {
@@ -44,7 +39,7 @@ void ChangeSensorBaudRate() {
   rt::GetCtrlVal(comset, ids::COM_PORT, &l.portNumber);
   l.data.fill(0);
   SendRequest({.command = Command::ChangeBaudRate, .argument = l.baudIndex});
-  ShowOnBoth("Try to change baudrate...");
+  ShowStatusOnBoth("Try to change baudrate...");
   if (!AwaitReply(Await::Ack, rt::Timer())) {
     // The sensor did not switch, and neither does the port.
     SetStatusText("Timeout: changing RS-232-baudrate...");
@@ -52,7 +47,7 @@ void ChangeSensorBaudRate() {
     SetStatusText("Baudrate-change OK!");
     ReopenAtNewRate();
   }
-  ShowOnBoth(StatusText());
+  ShowStatusTextOnBoth();
 }
 
 int CC_CBTNChangeBaudRate(int, int, int event, void*, int, int) {

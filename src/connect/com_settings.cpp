@@ -90,8 +90,7 @@ void TryToConnect() {
   rt::CloseCom(l.portNumber);
   l.portNumber = FieldValue(ids::COM_PORT);
   l.baudIndex = FieldValue(ids::COM_BAUD);
-  ShowLinkMessage("Init RS-232-COM-Port ...");
-  ShowStatus("Init RS-232-COM-Port ...");
+  ShowStatusOnBoth("Init RS-232-COM-Port ...");
   const int comset = Panels().comset;
   if (OpenRs232Port(l.portNumber, l.baudIndex) < 0) {
     SetControlDimmed(comset, ids::COM_ACCEPT, true);

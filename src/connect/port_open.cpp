@@ -18,7 +18,6 @@ int OpenRs232Port(std::uint16_t port, std::uint16_t baudIndex) {
     rt::FlushOutQ(port);
     SetStatusText("RS232-Init successful!");
   }
-  ShowStatusText();
-  ShowLinkMessage(StatusText());
+  ShowStatusTextOnBoth();
   return result;
 }

@@ -42,8 +42,7 @@ int EchoCheck(std::uint16_t) {
     SetStatusText(sync ? "Echo Check - Line Ok!" : "read error - not sync byte 0xAA!");
     result = sync ? 1 : 0;
   }
-  ShowStatusText();
-  ShowLinkMessage(StatusText());
+  ShowStatusTextOnBoth();
   return result;
 }
 
@@ -54,8 +53,7 @@ int ReadFirmwareInfo(std::string* text) {
   rt::FlushInQ(port);
   rt::FlushOutQ(port);
   SendRequest({.command = Command::FirmwareText, .flush = Flush::None, .clearReplyClass = false});
-  ShowStatus("Waiting for firmware info ...");
-  ShowLinkMessage(StatusText());
+  ShowStatusOnBoth("Waiting for firmware info ...");
   int n = AwaitBytes(kFirmwareTextBytes, rt::Timer());
   n = std::clamp(n, 0, kBufferBytes);
   const int got = rt::ComRd(port, l.rx.data(), n);

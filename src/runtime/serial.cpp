@@ -51,8 +51,12 @@ void SetPortBackendFactory(PortBackendFactory factory) {
   St().factory = std::move(factory);
 }
 
+std::string PortLinkPath(int port) {
+  return MakePathname(ProjectDir(), "COM" + std::to_string(port));
+}
+
 std::string DevicePathForPort(int port) {
-  std::string link = MakePathname(ProjectDir(), "COM" + std::to_string(port));
+  std::string link = PortLinkPath(port);
   if (PathExists(link)) return link;
 #ifdef _WIN32
   return "COM" + std::to_string(port);

@@ -51,6 +51,8 @@ inline constexpr int kRs232CannotOpenPort = -7;
 inline constexpr int kRs232InvalidParameter = -13;
 inline constexpr int kRs232Timeout = -99;
 
+// The link <program dir>/COM<n> that gives port number n a device of its own.
+std::string PortLinkPath(int port);
 // Device behind a port number: <program dir>/COM<n> when that link exists,
 // otherwise the platform's n-th serial port.
 std::string DevicePathForPort(int port);

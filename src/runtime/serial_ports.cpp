@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "runtime/files.h"
+#include "runtime/serial.h"
 
 namespace rt {
 namespace {
@@ -35,10 +35,6 @@ bool SameFile(const std::string& a, const std::string& b) {
   return !ec && same;
 }
 
-std::string LinkForPort(int n) {
-  return MakePathname(ProjectDir(), "COM" + std::to_string(n));
-}
-
 }  // namespace
 
 void SetSerialPortLister(SerialPortLister lister) {
@@ -63,7 +59,7 @@ std::vector<PortLink> PortLinksInProgramDir() {
   std::vector<PortLink> links;
   for (int n = 1; n <= kHighestPort; ++n) {
     std::error_code ec;
-    const std::filesystem::path link = LinkForPort(n);
+    const std::filesystem::path link = PortLinkPath(n);
     if (!std::filesystem::is_symlink(link, ec)) continue;
     const std::filesystem::path target = std::filesystem::read_symlink(link, ec);
     if (!ec) links.push_back({n, target.string()});
@@ -74,12 +70,12 @@ std::vector<PortLink> PortLinksInProgramDir() {
 int PortNumberForDevice(const SerialPortInfo& port) {
   if (!port.location.empty()) {
     for (int n = 1; n <= kHighestPort; ++n)
-      if (SameFile(LinkForPort(n), port.location)) return n;
+      if (SameFile(PortLinkPath(n), port.location)) return n;
   }
   // A link of that number leads elsewhere and takes the number away.
   const int n = PortNumberOfSystemName(port.name);
   std::error_code ec;
-  if (n > 0 && std::filesystem::exists(LinkForPort(n), ec)) return 0;
+  if (n > 0 && std::filesystem::exists(PortLinkPath(n), ec)) return 0;
   return n;
 }
 

@@ -31,6 +31,16 @@ void ShowLinkMessage(const std::string& text) {
   rt::SetCtrlVal(Panels().comset, ids::COM_MESSAGE, text);
 }
 
+void ShowStatusTextOnBoth() {
+  ShowStatusText();
+  ShowLinkMessage(StatusText());
+}
+
+void ShowStatusOnBoth(const std::string& text) {
+  SetStatusText(text);
+  ShowStatusTextOnBoth();
+}
+
 void ResetStatusText() {
   gStatusText.clear();
 }

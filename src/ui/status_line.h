@@ -13,4 +13,7 @@ const std::string& StatusText();
 void ShowStatusText();                     // the kept text on the status line
 void ShowStatus(const std::string& text);  // both of the above
 void ShowLinkMessage(const std::string& text);
+// The kept text on the status line and in the link message field.
+void ShowStatusTextOnBoth();
+void ShowStatusOnBoth(const std::string& text);  // kept first, then shown on both
 void ResetStatusText();
