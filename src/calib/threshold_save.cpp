@@ -2,6 +2,7 @@
 
 #include "display/threshold_readback.h"
 #include "display/threshold_state.h"
+#include "display/video_block.h"
 #include "help/help_box.h"
 #include "link/link_state.h"
 #include "link/request.h"
@@ -23,16 +24,9 @@ constexpr int kHelpDx = 165;
 constexpr int kHelpDy = 10;
 constexpr double kReadBackPause = 0.2;
 
-void ShowVideoGraphOnly() {
-  const int main = Panels().main;
-  SetControlVisible(main, ids::MAIN_VIDEO_GRAPH, true);
-  SetControlVisible(main, ids::MAIN_PIXEL_GRAPH, false);
-  SetControlVisible(main, ids::MAIN_ROLL_GRAPH, false);
-}
-
 // The sensor must see the whole line lit; the operator confirms that first.
 void SaveAutoThreshold() {
-  ShowVideoGraphOnly();
+  ShowVideoGraphAlone();
   if (!rt::ConfirmPopup("ATTENTION!", "Laser-Light measureing section must be uncovered!")) return;
   ThresholdState& t = Threshold();
   t.storedCurve = t.autoLine;

@@ -49,6 +49,13 @@ void PlotCurves(const std::array<std::uint16_t, 256>& profile,
 
 }  // namespace
 
+void ShowVideoGraphAlone() {
+  const int main = Panels().main;
+  SetControlVisible(main, ids::MAIN_VIDEO_GRAPH, true);
+  SetControlVisible(main, ids::MAIN_PIXEL_GRAPH, false);
+  SetControlVisible(main, ids::MAIN_ROLL_GRAPH, false);
+}
+
 void PlotVideoGraph(const std::array<std::uint16_t, 256>& profile,
                     const std::array<std::uint16_t, 256>& threshold,
                     const std::array<double, 256>& positions) {

@@ -12,6 +12,8 @@ int ReadVideoBlock(std::uint16_t first, std::uint16_t target);
 // callback removed and both queues flushed before and the callback back after;
 // the first block that fails ends the sequence. 1 when all four came.
 int ReadVideoBlocks();
+// The video graph in the graphs' shared place, the roll and pixel graphs hidden.
+void ShowVideoGraphAlone();
 void PlotVideoGraph(const std::array<std::uint16_t, 256>& profile,
                     const std::array<std::uint16_t, 256>& threshold,
                     const std::array<double, 256>& positions);

@@ -2,6 +2,7 @@
 
 #include "display/threshold_readback.h"
 #include "display/threshold_state.h"
+#include "display/video_block.h"
 #include "link/link_state.h"
 #include "link/request.h"
 #include "link/run_state.h"
@@ -21,10 +22,7 @@ namespace {
 // In AUTO threshold mode, with the run stopped by the operator and no teach
 // under way, a refresh from the sensor also brings the stored threshold curve.
 void RefreshThresholdFromSensor() {
-  const PanelHandles& p = Panels();
-  rt::SetCtrlAttribute(p.main, ids::MAIN_VIDEO_GRAPH, rt::ATTR_VISIBLE, 1);
-  rt::SetCtrlAttribute(p.main, ids::MAIN_PIXEL_GRAPH, rt::ATTR_VISIBLE, 0);
-  rt::SetCtrlAttribute(p.main, ids::MAIN_ROLL_GRAPH, rt::ATTR_VISIBLE, 0);
+  ShowVideoGraphAlone();
   GetEEThreshold();
   Threshold().autoLine = Threshold().storedCurve;
 }

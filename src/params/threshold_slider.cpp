@@ -34,10 +34,7 @@ void ReadProfileForPreview() {
 }
 
 void PreviewThreshold(int panel, int control) {
-  const int main = Panels().main;
-  SetControlVisible(main, ids::MAIN_VIDEO_GRAPH, true);
-  SetControlVisible(main, ids::MAIN_ROLL_GRAPH, false);
-  SetControlVisible(main, ids::MAIN_PIXEL_GRAPH, false);
+  ShowVideoGraphAlone();
   const int percent = ControlValue(panel, control);
   const HardwareInfo& hw = Hardware();
   const auto& profile = Video().profile;
