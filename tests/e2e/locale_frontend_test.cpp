@@ -1,6 +1,7 @@
 // The Qt entry widgets on a German desktop: numbers keep their decimal point on
 // the screen and when the operator types them.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QDoubleSpinBox>
@@ -23,6 +24,11 @@
 #include "runtime/ui_model.h"
 
 namespace {
+
+// ctest runs every test in its own process, two at a time: scratch files carry the process id.
+std::string ScratchName(const char* stem, const char* ending) {
+  return std::string(stem) + "-" + std::to_string(getpid()) + ending;
+}
 
 constexpr const char* kResource = R"({"panels": [
  {"resource": 1, "title": "Locale test", "top": 50, "left": 60, "width": 400, "height": 120,
@@ -60,7 +66,8 @@ class GermanDesktopWidgets : public ::testing::Test {
     rt::ClearCallbackRegistry();
     rt::ClearResourceFiles();
     rt::RegisterCtrlCallback("Entered", Entered);
-    path_ = (std::filesystem::temp_directory_path() / "locale_frontend_test.uir").string();
+    path_ = (std::filesystem::temp_directory_path() / ScratchName("locale_frontend_test", ".uir"))
+                .string();
     std::ofstream(path_) << kResource;
     panel_ = rt::LoadPanel(0, path_, 1);
     ASSERT_GT(panel_, 0);
