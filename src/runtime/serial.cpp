@@ -114,8 +114,12 @@ int ComRd(int port, std::uint8_t* buffer, int count) {
   int got = 0;
   double t0 = Timer();
   for (;;) {
-    p->backend->poll();
+    // What already waits in the queue is taken without asking the device.
     got += p->backend->read(buffer + got, count - got);
+    if (got < count) {
+      p->backend->poll();
+      got += p->backend->read(buffer + got, count - got);
+    }
     if (got >= count || Timer() - t0 > p->timeout) break;
     Delay(0.001);
     p = Find(port);
@@ -134,7 +138,6 @@ int GetInQLen(int port) {
 int FlushInQ(int port) {
   ComPort* p = Find(port);
   if (!p) return kRs232PortNotOpen;
-  p->backend->poll();
   p->backend->flushIn();
   return 0;
 }
