@@ -5,11 +5,21 @@
 #include <QEvent>
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
+#include "qt/frame_rate.h"
 #include "qt/model_sync.h"
 
 namespace qtfront {
+namespace {
+
+// Whole milliseconds, rounded up: a wait ends at or after its deadline.
+qint64 WholeMsUp(double seconds) {
+  return static_cast<qint64>(std::ceil(seconds * 1000));
+}
+
+}  // namespace
 
 EventHost::EventHost(ModelSync& sync) : sync_(sync) {
   wake_.setSingleShot(true);
@@ -26,22 +36,40 @@ EventHost::EventHost(ModelSync& sync) : sync_(sync) {
 }
 
 void EventHost::pump() {
-  sync_.applyPending();
+  // The operator's input and the drawing of what was applied before come
+  // first. What the callbacks changed since reaches the windows at most once a
+  // frame, after them: a loop that pumps between a reply and its next request
+  // puts the request on the line before any drawing starts.
   QCoreApplication::processEvents(QEventLoop::AllEvents);
+  if (msToFrame() <= 0) applyPending();
   // Widgets deleted late (deleteLater) would otherwise wait for an event loop
   // that this program never enters.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void EventHost::wait(double maxSeconds) {
-  // What the callbacks changed goes on screen before the program sleeps.
-  sync_.applyPending();
-  if (maxSeconds >= 0) {
-    // Whole milliseconds, rounded up: the wait ends at or after its deadline.
-    wake_.start(std::max(1, static_cast<int>(std::ceil(maxSeconds * 1000))));
+  // Nothing the callbacks changed is left off the screen while the program
+  // sleeps: it goes on now, or the wait ends when its frame is due.
+  qint64 limitMs = maxSeconds >= 0 ? WholeMsUp(maxSeconds) : -1;
+  if (sync_.hasPending()) {
+    const qint64 frame = msToFrame();
+    if (frame <= 0)
+      applyPending();
+    else
+      limitMs = limitMs < 0 ? frame : std::min(limitMs, frame);
   }
+  if (limitMs >= 0) wake_.start(static_cast<int>(std::max<qint64>(1, limitMs)));
   QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   wake_.stop();
+}
+
+void EventHost::applyPending() {
+  sync_.applyPending();
+  sinceApplied_.restart();
+}
+
+qint64 EventHost::msToFrame() const {
+  return sinceApplied_.isValid() ? FrameMs() - sinceApplied_.elapsed() : 0;
 }
 
 void CloseOpenDialogs() {

@@ -1,9 +1,11 @@
-// The Qt side of the run-time's event processing: each pump brings the windows
-// in step with the model and lets Qt handle input, repaints and queued redraws
-// without waiting. A wait sleeps in Qt's event loop until input, a byte on the
-// line (QSerialPort's notifier), a termination signal or the wait's own timer.
+// The Qt side of the run-time's event processing: each pump lets Qt handle
+// input, repaints and queued redraws without waiting, and brings the windows in
+// step with the model once a frame. A wait sleeps in Qt's event loop until
+// input, a byte on the line (QSerialPort's notifier), a termination signal, the
+// wait's own timer or the frame that shows what changed.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <memory>
@@ -21,8 +23,12 @@ class EventHost : public rt::EventHost {
   void wait(double maxSeconds) override;
 
  private:
+  void applyPending();
+  qint64 msToFrame() const;  // until the windows may follow the model again; <= 0: now
+
   ModelSync& sync_;
-  QTimer wake_;  // ends a wait at its deadline
+  QTimer wake_;  // ends a wait at its deadline or when a frame is due
+  QElapsedTimer sinceApplied_;
   std::unique_ptr<QSocketNotifier> signalled_;
 };
 

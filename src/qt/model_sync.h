@@ -1,7 +1,7 @@
 // Keeps the windows in step with the user-interface model. The run-time reports
 // every change as it happens; the changes are only noted here and applied
-// together at the next pump, so a loop that sets a control many times between
-// two pumps costs one widget update.
+// together once a frame (see EventHost), so a loop that sets a control many
+// times in between costs one widget update.
 #pragma once
 
 #include <QPointer>
@@ -30,6 +30,7 @@ class ModelSync : public rt::UiObserver {
 
   // Applies the changes noted since the last call.
   void applyPending();
+  bool hasPending() const { return !dirtyPanels_.empty() || !dirtyControls_.empty(); }
   // Applies every panel and control of the model (the front end starting late).
   void applyAll();
   // Closes every window without telling the program.

@@ -2,10 +2,9 @@
 
 #include <qcustomplot.h>
 
-#include <QScreen>
 #include <algorithm>
-#include <cmath>
 
+#include "qt/frame_rate.h"
 #include "qt/qt_convert.h"
 
 namespace qtfront {
@@ -71,11 +70,9 @@ void PlotView::setRanges(const Range& x, const Range& y) {
 
 void PlotView::redraw() {
   if (frame_.isActive()) return;  // a drawing is already due and will show this too
-  const QScreen* screen = plot_->screen();
-  const double hz = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60.0;
-  const qint64 frameMs = std::max<qint64>(kMinFrameMs, std::llround(1000.0 / hz));
+  const qint64 frameMs = FrameMs(plot_->screen());
   const qint64 since = sinceDrawn_.isValid() ? sinceDrawn_.elapsed() : frameMs;
-  frame_.start(static_cast<int>(std::max<qint64>(0, frameMs - since)));
+  frame_.start(static_cast<int>(std::max<qint64>(kLeadMs, frameMs - since)));
 }
 
 }  // namespace qtfront

@@ -30,7 +30,10 @@ class PlotView : public ControlView {
   QCustomPlot* plot_;
 
  private:
-  static constexpr qint64 kMinFrameMs = 8;  // a screen faster than 120 Hz gains nothing
+  // Never drawn in the same pass of the event loop that brought the new data:
+  // the loop first puts its next request on the line, and the drawing then
+  // happens while the sensor answers.
+  static constexpr qint64 kLeadMs = 1;
   QTimer frame_;
   QElapsedTimer sinceDrawn_;
   QCPTextElement* title_ = nullptr;

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "e2e/e2e_support.h"
+#include "harness/screen_time.h"
 #include "qt/front_end.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
@@ -72,7 +73,7 @@ class GermanDesktopWidgets : public ::testing::Test {
     panel_ = rt::LoadPanel(0, path_, 1);
     ASSERT_GT(panel_, 0);
     rt::DisplayPanel(panel_);
-    rt::ProcessSystemEvents();
+    harness::LetTheScreenCatchUp();
     g_commits = 0;
   }
   void TearDown() override {
@@ -114,7 +115,7 @@ TEST_F(GermanDesktopWidgets, NumericFieldsShowOneToThreeDecimalsWithAPoint) {
   }
   // A value the program sets later is shown the same way.
   rt::SetCtrlVal(panel_, 3, 2.25);
-  rt::ProcessSystemEvents();
+  harness::LetTheScreenCatchUp();
   EXPECT_EQ(box("THREE")->text().toStdString(), "2.250");
 }
 
@@ -127,7 +128,7 @@ TEST_F(GermanDesktopWidgets, ValueTypedWithAPointIsEnteredWhole) {
   type(field, Qt::Key_Period, ".");
   type(field, Qt::Key_5, "5");
   type(field, Qt::Key_Return, {});
-  rt::ProcessSystemEvents();
+  harness::LetTheScreenCatchUp();
   EXPECT_DOUBLE_EQ(rt::FindControl(panel_, 1)->num, 0.5);
   EXPECT_EQ(field->text().toStdString(), "0.5");
   EXPECT_EQ(g_commits, 1);

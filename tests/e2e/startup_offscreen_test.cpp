@@ -9,6 +9,7 @@
 
 #include "app/program.h"
 #include "e2e/e2e_support.h"
+#include "harness/screen_time.h"
 #include "qt/front_end.h"
 #include "runtime/events.h"
 #include "runtime/ui_model.h"
@@ -51,7 +52,7 @@ TEST_F(StartUpOffscreen, ConnectsToTheVirtualSensorThroughAPseudoTerminal) {
   EXPECT_EQ(upper, 42);
 
   // The window the operator sees.
-  for (int i = 0; i < 5; ++i) rt::ProcessSystemEvents();
+  harness::LetTheScreenCatchUp();
   bool titled = false;
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w->isVisible() && w->windowTitle() == "KAVRO-XB-Scope") titled = true;

@@ -24,6 +24,7 @@
 #include <utility>
 #include <vector>
 
+#include "harness/screen_time.h"
 #include "qt/front_end.h"
 #include "runtime/constants.h"
 #include "runtime/dialogs.h"
@@ -109,10 +110,11 @@ class FrontEndWindows : public ::testing::Test {
     std::filesystem::remove(path_);
   }
 
-  // One turn of the program's event loop; returns what the callbacks saw.
+  // The program's event loop run for a few frames, so that the windows show
+  // the model; returns what the callbacks saw.
   std::vector<std::pair<int, int>> events() {
     g_events.clear();
-    rt::ProcessSystemEvents();
+    harness::LetTheScreenCatchUp();
     return g_events;
   }
   QWidget* window() const {

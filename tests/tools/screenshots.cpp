@@ -18,6 +18,7 @@
 
 #include "app/program.h"
 #include "e2e/e2e_support.h"
+#include "harness/screen_time.h"
 #include "qt/front_end.h"
 #include "runtime/clock.h"
 #include "runtime/constants.h"
@@ -58,9 +59,7 @@ bool PanelPicture(int toggle, const std::string& file) {
   const int main = Panels().main;
   rt::PostCtrlEvent(main, toggle, rt::EVENT_LEFT_CLICK);
   rt::PostCtrlEvent(main, toggle, rt::EVENT_COMMIT);
-  rt::ProcessSystemEvents();
-  rt::Delay(0.5);  // the window follows the model at the screen's pace
-  rt::ProcessSystemEvents();
+  harness::LetTheScreenCatchUp(0.5);
   QWidget* w = MainWindow();
   return w && w->grab().save(QString::fromStdString(file));
 }
