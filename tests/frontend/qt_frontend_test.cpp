@@ -26,6 +26,7 @@
 
 #include "harness/screen_time.h"
 #include "qt/front_end.h"
+#include "runtime/clock.h"
 #include "runtime/constants.h"
 #include "runtime/dialogs.h"
 #include "runtime/events.h"
@@ -221,6 +222,31 @@ TEST_F(FrontEndWindows, ModelChangesReachTheWidgets) {
   EXPECT_EQ(text->text(), "KAVRO-XB-Scope");
   EXPECT_TRUE(text->isVisible());
   EXPECT_GE(text->width(), text->sizeHint().width());  // whole text shown
+}
+
+// The windows follow the model once a frame, whether the program keeps
+// pumping (a transfer loop) or sleeps in a wait; values set in between show
+// as the last of them.
+TEST_F(FrontEndWindows, ScreenFollowsTheModelOnceAFrameWhenPumpingOrWaiting) {
+  auto* readout = widget<QDoubleSpinBox>("READOUT");
+  ASSERT_NE(readout, nullptr);
+  for (double v : {1.0, 2.0, 7.5}) rt::SetCtrlVal(panel_, 9, v);
+  const double until = rt::Timer() + 0.1;
+  while (rt::Timer() < until && readout->text() != "7.50") rt::ProcessSystemEvents();
+  EXPECT_EQ(readout->text(), "7.50");
+
+  // A program waiting for a reply that does not come: each wait ends by the
+  // next frame at the latest, and the change is on screen by then.
+  rt::SetCtrlVal(panel_, 9, 8.25);
+  const double shownBy = rt::Timer() + 0.1;
+  int waits = 0;
+  while (rt::Timer() < shownBy && readout->text() != "8.25") {
+    rt::WaitForEvents(shownBy);
+    rt::ProcessSystemEvents();
+    ++waits;
+  }
+  EXPECT_EQ(readout->text(), "8.25");
+  EXPECT_LT(waits, 20);  // slept in between, did not spin
 }
 
 // A dimmed control must look dimmed whatever text colour the panel gives it; a
