@@ -100,6 +100,10 @@ void DeclareWhere(CLI::App& app, SimOptions& o) {
       ->type_name("N")
       ->group(g);
   app.add_flag("--immediate", o.immediate, "answer at once instead of at the line rate")->group(g);
+  app.add_flag("--spin", o.spin,
+               "watch the line without sleeping: a request is heard the moment it is written "
+               "and every byte leaves on its microsecond (keeps one core busy)")
+      ->group(g);
   app.add_flag("--any-rate", o.anyRate,
                "answer any baud rate the program sets (default: only the sensor's)")
       ->group(g);

@@ -15,6 +15,7 @@ struct SimOptions {
   int port = 1;
   bool immediate = false;  // answer at once instead of at the line rate
   bool anyRate = false;    // answer whatever rate the program set on the line
+  bool spin = false;       // watch the line without sleeping (timing measurements)
   bool verbose = true;     // one line per received request frame on stdout
   bool help = false;
   bool listModels = false;

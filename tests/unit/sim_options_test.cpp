@@ -26,10 +26,26 @@ TEST(SimOptions, ModelPresetWithFirmwareAndOverrides) {
 }
 
 TEST(SimOptions, FaultsAndTrigger) {
-  const auto o = ParseSimOptions({"--silent", "--mute", "9", "--drop", "3", "--delay", "0.25",
-                                  "--short=40", "--fault-command", "7", "--reply-word1", "10:8",
-                                  "--echo-sync-word1", "--no-baud-ack", "--trigger-period", "0.5",
-                                  "--static", "--immediate", "--quiet"});
+  const auto o = ParseSimOptions({"--silent",
+                                  "--mute",
+                                  "9",
+                                  "--drop",
+                                  "3",
+                                  "--delay",
+                                  "0.25",
+                                  "--short=40",
+                                  "--fault-command",
+                                  "7",
+                                  "--reply-word1",
+                                  "10:8",
+                                  "--echo-sync-word1",
+                                  "--no-baud-ack",
+                                  "--trigger-period",
+                                  "0.5",
+                                  "--static",
+                                  "--immediate",
+                                  "--spin",
+                                  "--quiet"});
   ASSERT_EQ(o.error, "");
   const Faults& f = o.sensor.faults;
   EXPECT_TRUE(f.silent);
@@ -44,6 +60,7 @@ TEST(SimOptions, FaultsAndTrigger) {
   EXPECT_DOUBLE_EQ(o.sensor.triggerPeriod, 0.5);
   EXPECT_EQ(o.sensor.motion.edgeNoise, 0);
   EXPECT_TRUE(o.immediate);
+  EXPECT_TRUE(o.spin);
   EXPECT_FALSE(o.verbose);
 }
 
