@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "bench/pty_round_trip.h"
 #include "e2e/e2e_support.h"
 #include "qt/front_end.h"
 #include "runtime/constants.h"
@@ -152,6 +153,15 @@ void Report(const char* what, double value, const char* unit, double limit) {
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   if (!qtfront::Initialise(argc, argv)) return 1;
+  {
+    // The share of each cycle that the pseudo-terminal takes whatever the program does.
+    const RoundTrip pty = MeasurePtyRoundTrip(1000, 0.003);
+    const double cycle = 1.0 / kRunLineLimit;
+    std::printf("pseudo-terminal alone, 36 bytes there and back (%d frames):\n", pty.frames);
+    std::printf("%-46s %10.1f us  (p50 %.1f, p99 %.1f)\n", "  round trip, mean", 1e6 * pty.mean,
+                1e6 * pty.p50, 1e6 * pty.p99);
+    Report("  run mode at most, 115200 baud", 1.0 / (cycle + pty.mean), "cycles/s", kRunLineLimit);
+  }
   using Sensor = Session::Sensor;
   {
     Session s(4, Sensor::PacedSpinning);
