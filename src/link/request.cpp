@@ -56,12 +56,14 @@ bool AwaitReply(Await what, double t0, CheckOrder order) {
 }
 
 int AwaitBytes(int count, double t0, bool* timedOut) {
+  rt::AwaitInQLen(Link().portNumber, count);
   for (;;) {
     rt::ProcessSystemEvents();
     const int n = rt::GetInQLen(Link().portNumber);
     const bool late = TimeIsUp(t0);
     if (late || n >= count) {
       if (timedOut) *timedOut = late;
+      rt::AwaitInQLen(Link().portNumber, 0);
       return n;
     }
     WaitForMore(t0);

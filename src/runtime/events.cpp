@@ -89,6 +89,12 @@ void OnTerminationSignal(int) {
 
 // Without a host the run-time cannot be woken by input: it naps briefly.
 constexpr double kNapWithoutHost = 0.001;
+// How late a sleep may end, and the shortest sleep through a frame worth taking.
+// Lines whose characters come closer than kSlowLine apart are not slept
+// through: there a wake-up per byte keeps the program quick to answer.
+constexpr double kWakeLateness = 0.0002;
+constexpr double kShortestNap = 0.0005;
+constexpr double kSlowLine = 0.0005;  // two character times (38400 baud and below)
 
 // The request waits until a top-level panel is shown (a signal during start-up
 // closes the program once its window is up).
@@ -176,6 +182,18 @@ void WaitForEvents(double deadline) {
   const bool bounded = !std::isinf(deadline);
   const double left = deadline - clock.now();
   if (bounded && left < 0) return;
+  // A frame coming in byte after byte wakes nobody until its last bytes are
+  // due: the program sleeps through it, then waits for those as usual. The
+  // operator's input waits as long, a frame's time on the line at most.
+  double margin = 0;
+  const double due = SerialFrameDue(&margin);
+  if (due >= 0 && margin >= kSlowLine) {
+    const double nap = std::min(due - margin - kWakeLateness, deadline) - clock.now();
+    if (nap >= kShortestNap) {
+      clock.sleep(nap);
+      return;
+    }
+  }
   if (E().host) {
     E().host->wait(bounded ? left : -1.0);
   } else {

@@ -22,6 +22,10 @@ struct ComPort {
   ComCallback callback = nullptr;
   void* data = nullptr;
   bool lossReported = false;
+  double charTime = 0;     // seconds one character takes on the line
+  int awaited = 0;         // bytes a waiting loop wants, besides the callback's count
+  int seen = 0;            // bytes in the input queue at the last look
+  double lastArrival = 0;  // when that count last grew
 };
 
 struct SerialState {
@@ -33,6 +37,14 @@ struct SerialState {
 SerialState& St() {
   static SerialState state;
   return state;
+}
+
+// Bytes in the input queue now; notes when more came in since the last look.
+int Look(ComPort& p) {
+  const int n = p.backend->bytesWaiting();
+  if (n > p.seen) p.lastArrival = Timer();
+  p.seen = n;
+  return n;
 }
 
 ComPort* Find(int port) {
@@ -86,6 +98,7 @@ int OpenComConfig(int port, const std::string& deviceName, long baud, int parity
   if (r < 0) return r;
   ComPort entry;
   entry.backend = std::move(backend);
+  entry.charTime = (1.0 + dataBits + stopBits + (parity ? 1 : 0)) / static_cast<double>(baud);
   St().ports[port] = std::move(entry);
   return 0;
 }
@@ -125,6 +138,7 @@ int ComRd(int port, std::uint8_t* buffer, int count) {
     p = Find(port);
     if (!p) break;
   }
+  if (p) p->seen = std::max(0, p->seen - got);
   return got;
 }
 
@@ -132,13 +146,14 @@ int GetInQLen(int port) {
   ComPort* p = Find(port);
   if (!p) return kRs232PortNotOpen;
   p->backend->poll();
-  return p->backend->bytesWaiting();
+  return Look(*p);
 }
 
 int FlushInQ(int port) {
   ComPort* p = Find(port);
   if (!p) return kRs232PortNotOpen;
   p->backend->flushIn();
+  p->seen = 0;
   return 0;
 }
 
@@ -178,7 +193,18 @@ namespace {
 bool ReceiveDue(ComPort& p) {
   if (!p.callback || !(p.eventMask & LWRS_RECEIVE) || p.notifyCount <= 0) return false;
   p.backend->poll();
-  return p.backend->bytesWaiting() >= p.notifyCount;
+  return Look(p) >= p.notifyCount;
+}
+
+// When the last of the bytes the port's reader wants can be in, while they are
+// coming in one after the other; negative when none is on its way or the line
+// has fallen silent in the middle.
+double FrameDue(const ComPort& p, double now) {
+  int want = p.awaited;
+  if (p.callback && (p.eventMask & LWRS_RECEIVE)) want = std::max(want, p.notifyCount);
+  if (want <= 0 || p.seen <= 0 || p.seen >= want) return -1;
+  const double due = p.lastArrival + (want - p.seen) * p.charTime;
+  return now > due + 2 * p.charTime ? -1 : due;
 }
 
 // Reports a lost line once; the handler may touch the port table.
@@ -193,6 +219,23 @@ void ReportLoss(int n) {
 
 void SetLineLostHandler(LineLostHandler handler) {
   St().lineLost = std::move(handler);
+}
+
+void AwaitInQLen(int port, int count) {
+  if (ComPort* p = Find(port)) p->awaited = std::max(count, 0);
+}
+
+double SerialFrameDue(double* margin) {
+  const double now = Timer();
+  double first = -1;
+  for (const auto& [n, p] : St().ports) {
+    const double due = FrameDue(p, now);
+    if (due >= 0 && (first < 0 || due < first)) {
+      first = due;
+      if (margin) *margin = 2 * p.charTime;
+    }
+  }
+  return first;
 }
 
 bool SerialEventsPending() {

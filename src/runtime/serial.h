@@ -76,6 +76,14 @@ bool IsPortOpen(int port);
 int DispatchSerialEvents();
 // True when a receive event would be raised now (enough bytes wait).
 bool SerialEventsPending();
+// A loop that waits for count bytes in a port's input queue says so, and 0
+// when it is done.
+void AwaitInQLen(int port, int count);
+// While a frame comes in byte after byte: the time (Timer) by which the last
+// of the bytes a reader waits for (the receive callback's count or an awaited
+// length) can be in, and in margin two character times of that line;
+// negative when no frame is on its way.
+double SerialFrameDue(double* margin = nullptr);
 
 // Told once per open port when its line is lost; the port stays open, so the
 // next transfer runs into its usual time-out.
