@@ -89,11 +89,13 @@ void OnTerminationSignal(int) {
 
 // Without a host the run-time cannot be woken by input: it naps briefly.
 constexpr double kNapWithoutHost = 0.001;
-// How late a sleep may end, and the shortest sleep through a frame worth taking.
+// How late a sleep may end, and the shortest and longest sleep through a frame:
+// the operator's input and the screen wait no longer than a picture's time.
 // Lines whose characters come closer than kSlowLine apart are not slept
 // through: there a wake-up per byte keeps the program quick to answer.
 constexpr double kWakeLateness = 0.0002;
 constexpr double kShortestNap = 0.0005;
+constexpr double kLongestNap = 0.016;
 constexpr double kSlowLine = 0.0005;  // two character times (38400 baud and below)
 
 // The request waits until a top-level panel is shown (a signal during start-up
@@ -183,14 +185,13 @@ void WaitForEvents(double deadline) {
   const double left = deadline - clock.now();
   if (bounded && left < 0) return;
   // A frame coming in byte after byte wakes nobody until its last bytes are
-  // due: the program sleeps through it, then waits for those as usual. The
-  // operator's input waits as long, a frame's time on the line at most.
+  // due: the program sleeps through it, then waits for those as usual.
   double margin = 0;
   const double due = SerialFrameDue(&margin);
   if (due >= 0 && margin >= kSlowLine) {
     const double nap = std::min(due - margin - kWakeLateness, deadline) - clock.now();
     if (nap >= kShortestNap) {
-      clock.sleep(nap);
+      clock.sleep(std::min(nap, kLongestNap));
       return;
     }
   }
