@@ -1,7 +1,6 @@
 // The Qt entry widgets on a German desktop: numbers keep their decimal point on
 // the screen and when the operator types them.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QDoubleSpinBox>
@@ -16,6 +15,7 @@
 #include <string>
 
 #include "e2e/e2e_support.h"
+#include "harness/scratch_name.h"
 #include "harness/screen_time.h"
 #include "qt/front_end.h"
 #include "runtime/constants.h"
@@ -25,11 +25,6 @@
 #include "runtime/ui_model.h"
 
 namespace {
-
-// ctest runs every test in its own process, two at a time: scratch files carry the process id.
-std::string ScratchName(const char* stem, const char* ending) {
-  return std::string(stem) + "-" + std::to_string(getpid()) + ending;
-}
 
 constexpr const char* kResource = R"({"panels": [
  {"resource": 1, "title": "Locale test", "top": 50, "left": 60, "width": 400, "height": 120,
@@ -67,7 +62,8 @@ class GermanDesktopWidgets : public ::testing::Test {
     rt::ClearCallbackRegistry();
     rt::ClearResourceFiles();
     rt::RegisterCtrlCallback("Entered", Entered);
-    path_ = (std::filesystem::temp_directory_path() / ScratchName("locale_frontend_test", ".uir"))
+    path_ = (std::filesystem::temp_directory_path() /
+             harness::ScratchName("locale_frontend_test", ".uir"))
                 .string();
     std::ofstream(path_) << kResource;
     panel_ = rt::LoadPanel(0, path_, 1);

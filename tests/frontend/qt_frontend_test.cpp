@@ -2,7 +2,6 @@
 // the operator drives them, and checked against the model and the events the program receives.
 #include <gtest/gtest.h>
 #include <qcustomplot.h>
-#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,6 +23,7 @@
 #include <utility>
 #include <vector>
 
+#include "harness/scratch_name.h"
 #include "harness/screen_time.h"
 #include "qt/front_end.h"
 #include "runtime/clock.h"
@@ -35,11 +35,6 @@
 #include "runtime/ui_model.h"
 
 namespace {
-
-// ctest runs every test in its own process, two at a time: scratch files carry the process id.
-std::string ScratchName(const char* stem, const char* ending) {
-  return std::string(stem) + "-" + std::to_string(getpid()) + ending;
-}
 
 class QtEnvironment : public ::testing::Environment {
  public:
@@ -97,7 +92,8 @@ class FrontEndWindows : public ::testing::Test {
     rt::RegisterCtrlCallback("Record", Record);
     rt::RegisterPanelCallback("RecordPanel", RecordPanel);
     path_ =
-        (std::filesystem::temp_directory_path() / ScratchName("qt_frontend_test", ".uir")).string();
+        (std::filesystem::temp_directory_path() / harness::ScratchName("qt_frontend_test", ".uir"))
+            .string();
     std::ofstream(path_) << kResource;
     panel_ = rt::LoadPanel(0, path_, 1);
     child_ = rt::LoadPanel(panel_, path_, 2);
@@ -273,7 +269,8 @@ TEST_F(FrontEndWindows, DimmedTextIsGreyAndDialogFontIsSizedInPixels) {
 
 TEST_F(FrontEndWindows, PicturesAndIndicators) {
   std::string image =
-      (std::filesystem::temp_directory_path() / ScratchName("qt_frontend_logo", ".png")).string();
+      (std::filesystem::temp_directory_path() / harness::ScratchName("qt_frontend_logo", ".png"))
+          .string();
   QImage logo(80, 40, QImage::Format_RGB32);
   logo.fill(Qt::blue);
   ASSERT_TRUE(logo.save(QString::fromStdString(image)));
@@ -508,7 +505,7 @@ TEST_F(FrontEndWindows, ConfirmAndFileDialogsAnswerAsThePlatformDid) {
   EXPECT_EQ(rt::ConfirmPopup("ATTENTION!", "overwrite ?"), 0);
 
   std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ScratchName("qt_frontend_files", "");
+      std::filesystem::temp_directory_path() / harness::ScratchName("qt_frontend_files", "");
   std::filesystem::create_directories(dir);
   std::ofstream(dir / "old.dat") << "1\n";
   rt::FileSelectRequest request;
