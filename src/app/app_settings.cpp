@@ -3,7 +3,7 @@
 #include "app/window_fit.h"
 
 #include "ini/ini_store.h"
-#include "link/link_state.h"
+#include "link/line.h"
 #include "params/parameter_display.h"
 #include "runtime/constants.h"
 #include "runtime/files.h"
@@ -58,12 +58,12 @@ void ApplyConnection(const ini::Store* store) {
   long port = 0;
   if (Present(store, kConnection, "COM Port", &port) && port >= 1 && port <= kHighestPort) {
     rt::SetCtrlVal(comset, ids::COM_PORT, port);
-    Link().portNumber = static_cast<std::uint16_t>(port);
+    SetLinePort(static_cast<std::uint16_t>(port), LineBaudIndex());
   }
   long baud = 0;
   if (Present(store, kConnection, "Baudrate", &baud) && baud >= 0 && baud <= kHighestBaudIndex) {
     rt::SetCtrlVal(comset, ids::COM_BAUD, baud);
-    Link().baudIndex = static_cast<std::uint16_t>(baud);
+    SetLinePort(LinePort(), static_cast<std::uint16_t>(baud));
   }
 }
 

@@ -1,16 +1,15 @@
 // Every callback named in the resource file is registered here by its name.
 #include "app/callbacks.h"
+#include "acquire/acquire_callbacks.h"
 #include "app/app_settings.h"
 #include "app/main_panel.h"
 #include "calib/calibration_callbacks.h"
 #include "calib/teach.h"
 #include "connect/com_settings.h"
-#include "display/display_callbacks.h"
-#include "display/run_mode.h"
+#include "display/display_controls.h"
 #include "help/help_callbacks.h"
 #include "params/parameter_callbacks.h"
 #include "params/transfer_buttons.h"
-#include "params/transfer_state.h"
 #include "recorder/recorder_callbacks.h"
 #include "runtime/events.h"
 #include "ui/panels.h"
@@ -19,9 +18,8 @@ void RegisterAllCallbacks() {
   rt::ClearCallbackRegistry();
   RegisterMainPanelCallbacks();
   RegisterTransferCallbacks();
-  RegisterDisplayCallbacks();
-  // Run and video mode select the RAM target, which lives with the transfer buttons.
-  SetRamTargetSelector([] { Transfer().target = kTargetRam; });
+  RegisterAcquireCallbacks();
+  RegisterDisplayControlCallbacks();
   RegisterHelpCallbacks();
   RegisterParameterCallbacks();
   RegisterRecorderCallbacks();

@@ -3,7 +3,7 @@
 #include "app/init_application.h"
 #include "connect/connection.h"
 #include "connect/port_open.h"
-#include "link/link_state.h"
+#include "link/line.h"
 #include "params/parameter_controls_init.h"
 #include "runtime/events.h"
 #include "runtime/files.h"
@@ -60,8 +60,7 @@ bool LoadAllPanels() {
 // Only a port that opened is used to reach the sensor; otherwise its error
 // stays on the status line and nothing is sent.
 static void ConnectAtStartUp() {
-  const LinkState& l = Link();
-  if (OpenRs232Port(l.portNumber, l.baudIndex) == 0) ConnectSensor(l.portNumber);
+  if (OpenRs232Port(LinePort(), LineBaudIndex()) == 0) ConnectSensor();
 }
 
 void StartUp() {
@@ -73,7 +72,7 @@ void StartUp() {
 }
 
 void ShutDown() {
-  rt::CloseCom(Link().portNumber);
+  rt::CloseCom(LinePort());
   const PanelHandles& p = Panels();
   for (int h : {p.para1, p.para2, p.calib, p.recorder, p.comset, p.main}) rt::DiscardPanel(h);
   ResetPanelHandles();

@@ -2,11 +2,11 @@
 
 #include "calib/calibration_state.h"
 #include "calib/linearisation_state.h"
+#include "connect/comset_state.h"
 #include "display/measurement_display.h"
 #include "display/threshold_state.h"
 #include "display/video_state.h"
-#include "link/comset_state.h"
-#include "link/link_state.h"
+#include "link/line.h"
 #include "link/run_state.h"
 #include "params/transfer_state.h"
 #include "sensor/hardware_info.h"

@@ -1,10 +1,10 @@
 #include "calib/calibration_callbacks.h"
 
+#include "acquire/run_mode.h"
 #include "calib/calibration_exchange.h"
 #include "calib/calibration_fit.h"
 #include "calib/calibration_state.h"
 #include "calib/linearisation_upload.h"
-#include "display/run_mode.h"
 #include "link/run_state.h"
 #include "runtime/clock.h"
 #include "runtime/constants.h"
@@ -104,8 +104,8 @@ void SaveCalibrationValues() {
   const CalibrationWords w = EncodeCalibration(Calibration().fit.slope, Calibration().fit.offset);
   p.umSlope = w.umSlope;
   p.umOffset = w.umOffset;
-  LoadCalibrationWords(w.umSlope, w.umOffset);
-  if (ExchangeCalibration(CalibrationStep::Store, "Save calibration values...")) {
+  if (ExchangeCalibration(CalibrationStep::Store, "Save calibration values...",
+                          CalibrationRequestWords(w.umSlope, w.umOffset))) {
     ShowStatus("New Calibration values in activated in RAM!");
     ShowSensorCalibration();
     RestoreEvalMode();

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "link/reply.h"
 
 enum class CalibrationStep : std::uint16_t {
   End = 0,
@@ -11,12 +14,14 @@ enum class CalibrationStep : std::uint16_t {
   Store = 2,
 };
 
-// Sends the calibration command with the frame data area as its data words
-// and shows sentText on the status line. Waits for the acknowledgement: on it
+// Sends the calibration command with the given data words (without them, the
+// frame data area as the last exchange left it) and shows sentText on the
+// status line. Waits for the acknowledgement: on it
 // the sensor's values go into the parameter set and the result is true; after
 // 1.5 s without it "Timeout-RS-232..." is kept as the status text (the status
 // line keeps what it shows) and the result is false.
-bool ExchangeCalibration(CalibrationStep step, const char* sentText);
+bool ExchangeCalibration(CalibrationStep step, const char* sentText,
+                         std::optional<DataWords> data = std::nullopt);
 
-// The frame data area cleared, with the two values in data words 0..3.
-void LoadCalibrationWords(std::uint32_t umSlope, std::uint32_t umOffset);
+// The data words of the store step: the two values in words 0..3, the rest 0.
+DataWords CalibrationRequestWords(std::uint32_t umSlope, std::uint32_t umOffset);

@@ -8,7 +8,6 @@
 #include "calib/linearisation_file.h"
 #include "calib/linearisation_layout.h"
 #include "calib/linearisation_state.h"
-#include "link/link_state.h"
 #include "link/request.h"
 #include "runtime/clock.h"
 #include "runtime/constants.h"
@@ -73,10 +72,10 @@ int ReadLinDataFromFile() {
 }
 
 int ClearXFLASH() {
-  const FlashFrameData data = ClearFlashData();
-  SendRequest({.command = Command::ClearFlash, .argument = 0, .data = data.data()});
-  ShowStatus("clearing X-FLASH...");
-  if (!AwaitReply(Await::Ack, rt::Timer())) {
+  const auto ack =
+      Exchange({.command = Command::ClearFlash, .argument = 0, .data = ClearFlashData()},
+               Await::Ack, [](int) { ShowStatus("clearing X-FLASH..."); });
+  if (!ack) {
     ShowStatus(kTimeout);
     return 0;
   }
@@ -85,21 +84,21 @@ int ClearXFLASH() {
 }
 
 void WriteFlashBlock(int page, int blockOffset) {
-  const FlashFrameData data = FlashBlockData(Linearisation(), page, blockOffset);
-  SendRequest({.command = Command::FlashBlockWrite,
-               .argument = static_cast<std::uint16_t>(blockOffset),
-               .data = data.data()});
+  const auto ack = Exchange({.command = Command::FlashBlockWrite,
+                             .argument = static_cast<std::uint16_t>(blockOffset),
+                             .data = FlashBlockData(Linearisation(), page, blockOffset)},
+                            Await::Ack);
   const int start = BlockStartIndex(page, blockOffset);
   // The answer tells which block the sensor wrote: data word 0 the offset,
   // data word 1 the page.
-  const std::array<std::uint16_t, 16>& answer = Link().data;
-  if (AwaitReply(Await::Ack, rt::Timer())) {
+  if (ack) {
     rt::SetCtrlVal(Panels().main, ids::MAIN_FLASH_INDEX, start);
-    if (auto text = FlashPageWrittenText(answer[1])) SetStatusText(*text);
+    if (auto text = FlashPageWrittenText(ack->data[1])) SetStatusText(*text);
   } else {
     SetStatusText(kTimeout);
   }
   // The last answer that came in decides whether the table is complete.
+  const ReplyWords answer = LastReply().data;
   if (answer[1] == kLastPage && answer[0] == kLastBlockOffset) {
     DrawBar(Hardware().flashGraphRange, kBarGrey);
     ShowStatus("X-FLASH Data successfully written!");

@@ -3,8 +3,6 @@
 #include "calib/threshold_save.h"
 #include "display/threshold_state.h"
 #include "help/help_box.h"
-#include "link/frame_codec.h"
-#include "link/link_state.h"
 #include "link/request.h"
 #include "link/run_state.h"
 #include "link/serial_port.h"
@@ -43,12 +41,10 @@ void ReadBackTaughtFrames() {
 }
 
 void Teach() {
-  LinkState& l = Link();
-  l.commandWord = CommandCode(Command::Teach);
   FlushLineQueues();
   ReadParametersFromPanels();
-  LoadDataFromParaFrame(0);
-  SendRequest({.command = Command::Teach, .flush = Flush::Both});
+  SendRequest(
+      {.command = Command::Teach, .data = ParaFrameWords(Params(), 0), .flush = Flush::Both});
   rt::ProcessSystemEvents();
   ShowStatus("New setpoint value teached!");
   if (AwaitReply(Await::Ack, rt::Timer())) {
@@ -61,8 +57,8 @@ void Teach() {
   rt::SetGraphCursor(Panels().main, ids::MAIN_DATA_GRAPH, kSetPointCursor,
                      TeachCursorX(Params().para0[P0_TEACH_VALUE], Hardware().subpixelRange),
                      kCursorY);
-  // A teach during run mode hands the run loop a fresh request.
-  if (RunMode().stopFlag == kStopRunning) l.replyClass = kReplyClassMeasurement;
+  // A teach during run mode hands the line back to the run loop.
+  ResumeRunLoop();
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include "display/threshold_state.h"
 #include "display/video_block.h"
 #include "help/help_box.h"
-#include "link/link_state.h"
 #include "link/request.h"
 #include "runtime/clock.h"
 #include "runtime/constants.h"
@@ -45,12 +44,12 @@ void SaveAutoThreshold() {
 }  // namespace
 
 int ActivateAutoThdSave(std::uint16_t percent, std::uint16_t selector) {
-  LinkState& l = Link();
-  l.data.fill(0);
-  l.data[0] = selector;
-  SendRequest({.command = Command::StoreVideoThreshold, .argument = percent});
-  ShowStatus("Save auto-video-threshold...");
-  if (!AwaitReply(Await::Ack, rt::Timer())) {
+  DataWords data{};
+  data[0] = selector;
+  const auto ack =
+      Exchange({.command = Command::StoreVideoThreshold, .argument = percent, .data = data},
+               Await::Ack, [](int) { ShowStatus("Save auto-video-threshold..."); });
+  if (!ack) {
     SetStatusText("Timeout-RS-232...");
     return 0;
   }

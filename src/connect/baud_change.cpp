@@ -1,7 +1,8 @@
 #include "connect/baud_change.h"
 
-#include "link/line_checks.h"
-#include "link/link_state.h"
+#include "connect/port_open.h"
+
+#include "link/line.h"
 #include "link/request.h"
 #include "link/run_state.h"
 #include "link/serial_port.h"
@@ -9,6 +10,7 @@
 #include "runtime/constants.h"
 #include "runtime/serial.h"
 #include "runtime/ui_model.h"
+#include "ui/line_messages.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
 #include "ui/status_line.h"
@@ -18,29 +20,29 @@ namespace {
 // Both ends now run at the new rate once the port opens at it again. The port
 // number display and the open message stay as they were.
 void ReopenAtNewRate() {
-  const LinkState& l = Link();
   FlushLineQueues();
-  rt::CloseCom(l.portNumber);
-  const int result = OpenPortWithSettings(l.portNumber, l.baudIndex);
+  rt::CloseCom(LinePort());
+  const int result = OpenPortWithSettings(LinePort(), LineBaudIndex());
   if (result < 0) {
     SetStatusText(PortErrorText(result));
     return;
   }
-  ConfigureOpenPort(l.portNumber);
+  ConfigureSensorPort(LinePort());
   SetControlDimmed(Panels().comset, ids::COM_TRY, false);
 }
 
 }  // namespace
 
 void ChangeSensorBaudRate() {
-  LinkState& l = Link();
   const int comset = Panels().comset;
-  rt::GetCtrlVal(comset, ids::COM_BAUD, &l.baudIndex);
-  rt::GetCtrlVal(comset, ids::COM_PORT, &l.portNumber);
-  l.data.fill(0);
-  SendRequest({.command = Command::ChangeBaudRate, .argument = l.baudIndex});
-  ShowStatusOnBoth("Try to change baudrate...");
-  if (!AwaitReply(Await::Ack, rt::Timer())) {
+  std::uint16_t baud = 0, port = 0;
+  rt::GetCtrlVal(comset, ids::COM_BAUD, &baud);
+  rt::GetCtrlVal(comset, ids::COM_PORT, &port);
+  SetLinePort(port, baud);
+  const auto ack =
+      Exchange({.command = Command::ChangeBaudRate, .argument = baud, .data = DataWords{}},
+               Await::Ack, [](int) { ShowStatusOnBoth("Try to change baudrate..."); });
+  if (!ack) {
     // The sensor did not switch, and neither does the port.
     SetStatusText("Timeout: changing RS-232-baudrate...");
   } else {
@@ -53,7 +55,7 @@ void ChangeSensorBaudRate() {
 int CC_CBTNChangeBaudRate(int, int, int event, void*, int, int) {
   if (event == rt::EVENT_LEFT_CLICK) {
     RunMode().stopFlag = kStopStopped;
-    SendDummyFrame(Link().portNumber);
+    WakeLine();
   } else if (event == rt::EVENT_COMMIT) {
     ChangeSensorBaudRate();
   }

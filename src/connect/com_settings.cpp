@@ -1,12 +1,12 @@
 #include "connect/com_settings.h"
 
 #include "connect/baud_change.h"
+#include "connect/comset_state.h"
 #include "connect/connection.h"
 #include "connect/port_list.h"
 #include "connect/port_open.h"
 #include "help/help_box.h"
-#include "link/comset_state.h"
-#include "link/link_state.h"
+#include "link/line.h"
 #include "link/run_state.h"
 #include "params/parameter_controls_init.h"
 #include "runtime/constants.h"
@@ -84,19 +84,17 @@ int OpenSettings() {
 void TryToConnect() {
   RunMode().stopFlag = kStopStopped;
   rt::ProcessSystemEvents();
-  LinkState& l = Link();
-  ComSettings().savedPort = l.portNumber;
-  ComSettings().savedBaud = l.baudIndex;
-  rt::CloseCom(l.portNumber);
-  l.portNumber = FieldValue(ids::COM_PORT);
-  l.baudIndex = FieldValue(ids::COM_BAUD);
+  ComSettings().savedPort = LinePort();
+  ComSettings().savedBaud = LineBaudIndex();
+  rt::CloseCom(LinePort());
+  SetLinePort(FieldValue(ids::COM_PORT), FieldValue(ids::COM_BAUD));
   ShowStatusOnBoth("Init RS-232-COM-Port ...");
   const int comset = Panels().comset;
-  if (OpenRs232Port(l.portNumber, l.baudIndex) < 0) {
+  if (OpenRs232Port(LinePort(), LineBaudIndex()) < 0) {
     SetControlDimmed(comset, ids::COM_ACCEPT, true);
     return;
   }
-  if (ConnectSensor(l.portNumber) == 1) {
+  if (ConnectSensor() == 1) {
     SetControlDimmed(comset, ids::COM_ACCEPT, false);
     InitParameterControls();
   }
@@ -104,10 +102,8 @@ void TryToConnect() {
 
 // The connection Try to connect (or the baud-rate change) made is kept as it is.
 void Accept() {
-  LinkState& l = Link();
-  l.portNumber = FieldValue(ids::COM_PORT);
-  l.baudIndex = FieldValue(ids::COM_BAUD);
-  ComSettings().savedPort = l.portNumber;
+  SetLinePort(FieldValue(ids::COM_PORT), FieldValue(ids::COM_BAUD));
+  ComSettings().savedPort = LinePort();
   if (g_saveSettings) g_saveSettings();
   ClosePanel();
 }
@@ -115,12 +111,10 @@ void Accept() {
 // The port is not reopened: the link addresses the restored port number until
 // the next Try to connect.
 void Discard() {
-  LinkState& l = Link();
-  l.portNumber = ComSettings().savedPort;
-  l.baudIndex = ComSettings().savedBaud;
+  SetLinePort(ComSettings().savedPort, ComSettings().savedBaud);
   const int comset = Panels().comset;
-  rt::SetCtrlVal(comset, ids::COM_PORT, static_cast<int>(l.portNumber));
-  rt::SetCtrlVal(comset, ids::COM_BAUD, static_cast<int>(l.baudIndex));
+  rt::SetCtrlVal(comset, ids::COM_PORT, static_cast<int>(LinePort()));
+  rt::SetCtrlVal(comset, ids::COM_BAUD, static_cast<int>(LineBaudIndex()));
   SetControlDimmed(comset, ids::COM_ACCEPT, true);
   ClosePanel();
 }

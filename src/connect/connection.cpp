@@ -1,10 +1,10 @@
 #include "connect/connection.h"
 
+#include "connect/comset_state.h"
 #include "connect/identification.h"
 #include "connect/port_list.h"
 #include "display/threshold_readback.h"
 #include "display/threshold_state.h"
-#include "link/comset_state.h"
 #include "link/line_checks.h"
 #include "params/parameter_display.h"
 #include "params/parameter_transfer.h"
@@ -15,6 +15,8 @@
 #include "runtime/ui_model.h"
 #include "sensor/frame_mapping.h"
 #include "sensor/hardware_info.h"
+#include "sensor/parameter_set.h"
+#include "ui/line_messages.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
 #include "ui/status_line.h"
@@ -108,6 +110,27 @@ void CheckFirmwareWindow(const std::string& firmware, std::string* info) {
 
 }  // namespace
 
+int CheckLineEcho() {
+  int result = 0;
+  switch (EchoCheck(ParaFrameWords(Params(), 0))) {
+    case EchoOutcome::LineGood:
+      SetStatusText("Echo Check - Line Ok!");
+      result = 1;
+      break;
+    case EchoOutcome::NotSync:
+      SetStatusText("read error - not sync byte 0xAA!");
+      break;
+    case EchoOutcome::OtherReply:
+      break;
+    case EchoOutcome::TimedOut:
+      SetStatusText("Timeout-RS-232...");
+      result = -1;
+      break;
+  }
+  ShowStatusTextOnBoth();
+  return result;
+}
+
 Family FamilyOf(const std::string& text) {
   if (StartsWith(text, "KAVRO-XB")) return Family::KavroXb;
   if (StartsWith(text, "VEX12")) return Family::Vex12;
@@ -116,17 +139,20 @@ Family FamilyOf(const std::string& text) {
   return Family::Unknown;
 }
 
-int ConnectSensor(std::uint16_t port) {
+int ConnectSensor() {
   std::string info;
-  SendDummyFrame(port);
+  WakeLine();
   rt::Delay(kStepPause);
-  LoadDataFromParaFrame(0);
-  int result = EchoCheck(port);
+  int result = CheckLineEcho();
   if (result != 1) {
     OfferComSettings();
   } else {
     rt::Delay(kStepPause);
-    if (ReadFirmwareInfo(&Hardware().firmwareText) < kFirmwareTextBytes) {
+    const FirmwareText firmwareText =
+        ReadFirmwareInfo([](int) { ShowStatusOnBoth("Waiting for firmware info ..."); });
+    Hardware().firmwareText = firmwareText.text;
+    SetStatusText(firmwareText.text);
+    if (firmwareText.waiting < kFirmwareTextBytes) {
       SetStatusText("Error reading firmware-info!");
     } else {
       const std::string firmware = Hardware().firmwareText;

@@ -8,7 +8,10 @@
 // firmware window, then both parameter frames and the stored threshold curve.
 // Returns the echo result when it stopped before the hardware information,
 // otherwise the hardware-information result; 1 means connected.
-int ConnectSensor(std::uint16_t port);
+int ConnectSensor();
+// The echo check with PARA0, its outcome on the status line and in the link
+// message field: 1 line good, 0 wrong sync or another reply, -1 time-out.
+int CheckLineEcho();
 
 // What the family identifier at the start of the firmware text means.
 enum class Family { KavroXb, Vex12, KavroRm, KavroVn, Unknown };

@@ -8,6 +8,7 @@
 #include "sensor/model_table.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
+#include "ui/status_line.h"
 
 namespace {
 
@@ -165,8 +166,9 @@ void ApplyHardwareReply(const HardwareWords& w) {
 }
 
 int ReadHardwareInfo() {
-  HardwareWords words{};
-  if (!RequestHardwareInfo(&words)) return 0;
-  ApplyHardwareReply(words);
+  const HardwareReply reply = RequestHardwareInfo();
+  if (reply.answer == HardwareAnswer::TimedOut) SetStatusText("Timeout-RS-232...");
+  if (reply.answer != HardwareAnswer::Received) return 0;
+  ApplyHardwareReply(reply.words);
   return 1;
 }

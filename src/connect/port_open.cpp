@@ -7,13 +7,17 @@
 #include "ui/panels.h"
 #include "ui/status_line.h"
 
+void ConfigureSensorPort(std::uint16_t port) {
+  ConfigureOpenPort(port, [] { ShowStatus("RS-232 line lost!"); });
+}
+
 int OpenRs232Port(std::uint16_t port, std::uint16_t baudIndex) {
   rt::SetCtrlVal(Panels().main, ids::MAIN_PORT, static_cast<int>(port));
   const int result = OpenPortWithSettings(port, baudIndex);
   if (result < 0) {
     SetStatusText(PortErrorText(result));
   } else {
-    ConfigureOpenPort(port);
+    ConfigureSensorPort(port);
     rt::FlushInQ(port);
     rt::FlushOutQ(port);
     SetStatusText("RS232-Init successful!");

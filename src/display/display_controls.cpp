@@ -7,8 +7,7 @@
 #include "display/raw_view.h"
 #include "display/threshold_state.h"
 #include "help/help_box.h"
-#include "link/frame_codec.h"
-#include "link/link_state.h"
+#include "link/line.h"
 #include "link/request.h"
 #include "link/run_state.h"
 #include "runtime/clock.h"
@@ -63,10 +62,10 @@ int GraphCallback(int event, const char* text) {
 // Waits for the acknowledgement of the reset; a measurement reply does not count.
 bool AwaitResetAck(double t0) {
   for (;;) {
-    if (Link().replyClass == kReplyClassAck) return true;
+    if (ReplyThatMeets(Await::Ack)) return true;
     rt::ProcessSystemEvents();
     if (rt::Timer() - t0 >= kReplyTimeout) return false;
-    if (Link().replyClass != kReplyClassAck) rt::WaitForEvents(t0 + kReplyTimeout);
+    if (!ReplyThatMeets(Await::Ack)) rt::WaitForEvents(t0 + kReplyTimeout);
   }
 }
 
@@ -81,7 +80,7 @@ void ResetMaxMin() {
     RunMode().stopFlag = kStopStopped;
     ShowStatus("Timeout-RS-232...");
   }
-  if (RunMode().stopFlag == kStopRunning) Link().replyClass = kReplyClassMeasurement;
+  ResumeRunLoop();
 }
 
 void FillThresholdLines() {

@@ -103,8 +103,9 @@ void DrawDataGraph(const MeasurementInputs& in, int position) {
 
 }  // namespace
 
-void ShowMeasurement() {
-  MeasurementInputs in;
+void ShowMeasurement(const MeasurementState& measurement, const ParameterSet& parameters,
+                     const HardwareInfo& hardware) {
+  const MeasurementInputs in{measurement, parameters, hardware};
   const int main = Panels().main;
   ShowValues(in);
   ShowTrigger(in);

@@ -5,4 +5,12 @@
 
 #include "display/roll_graph.h"
 
-void ShowMeasurement();
+#include "sensor/hardware_info.h"
+#include "sensor/measurement_state.h"
+#include "sensor/parameter_set.h"
+
+// Evaluates the measurement against the parameters and the sensor's line and
+// shows it: values, outputs, tolerance, trigger, the data graph's cursors and
+// bands, and the Teach-Value on the second parameter panel.
+void ShowMeasurement(const MeasurementState& measurement, const ParameterSet& parameters,
+                     const HardwareInfo& hardware);

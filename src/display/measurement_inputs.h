@@ -1,5 +1,6 @@
-// What both the measurement display and the roll graph read: the measurement,
-// the parameters and the line, and the displays they both write.
+// What both the measurement display and the roll graph are handed: the
+// measurement, the parameters and the sensor's hardware, and the displays they
+// both write.
 #pragma once
 
 #include "display/evaluation.h"
@@ -8,9 +9,9 @@
 #include "sensor/parameter_set.h"
 
 struct MeasurementInputs {
-  const MeasurementState& m = Measurement();
-  const ParameterSet& p = Params();
-  const HardwareInfo& hw = Hardware();
+  const MeasurementState& m;
+  const ParameterSet& p;
+  const HardwareInfo& hw;
 
   int range() const { return hw.subpixelRange; }
   int teach() const { return p.para0[P0_TEACH_VALUE]; }

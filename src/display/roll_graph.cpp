@@ -47,8 +47,9 @@ void PushRollSample(RollBuffer& buffer, const std::array<double, kRollTraces>& s
   std::copy(sample.begin(), sample.end(), v.end() - kRollTraces);
 }
 
-void PlotRollGraph() {
-  MeasurementInputs in;
+void PlotRollGraph(const MeasurementState& measurement, const ParameterSet& parameters,
+                   const HardwareInfo& hardware) {
+  const MeasurementInputs in{measurement, parameters, hardware};
   const int range = in.range();
   const int m = in.m.mValue;
   const Companions comp =

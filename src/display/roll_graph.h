@@ -3,7 +3,14 @@
 
 #include <array>
 
-void PlotRollGraph();
+#include "sensor/hardware_info.h"
+#include "sensor/measurement_state.h"
+#include "sensor/parameter_set.h"
+
+// Appends the measurement with its tolerance limits, Teach-Value and analogue
+// companions, and scales the graph to the zoom window when zoom is on.
+void PlotRollGraph(const MeasurementState& measurement, const ParameterSet& parameters,
+                   const HardwareInfo& hardware);
 
 // 100 samples of 6 traces (upper limit, lower limit, Teach-Value, M, H, L),
 // interleaved, oldest first; zero at start-up and never cleared while running.

@@ -1,5 +1,7 @@
 #include "display/video_block.h"
 
+#include <string>
+
 #include "display/threshold_state.h"
 #include "display/video_state.h"
 #include "link/serial_port.h"
@@ -8,21 +10,52 @@
 #include "runtime/ui_model.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
+#include "ui/status_line.h"
+
+namespace {
+
+std::string WaitingText(std::uint16_t first) {
+  switch (first) {
+    case 0:
+      return "Waiting for Data[64] Block 0 ...";
+    case 64:
+      return "Waiting for Data[64] Block 1 ...";
+    case 128:
+      return "Waiting for Data[64] Block 2 ...";
+    case 192:
+      return "Waiting for Data[64] Block 3 ...";
+    default:
+      return "Waiting for Data[64] Block x ...";
+  }
+}
+
+}  // namespace
 
 int ReadVideoBlock(std::uint16_t first, std::uint16_t target) {
-  VideoBlockWords words{};
-  if (!ReadVideoBlockWords(first, target, &words)) return 0;
-  auto& table = target == 0 ? Video().profile : Threshold().storedCurve;
-  for (int i = 0; i < kVideoBlockWords && first + i < 256; ++i) table[first + i] = words[i];
+  const VideoBlock block =
+      ReadVideoBlockWords(first, target, [first](int) { ShowStatus(WaitingText(first)); });
+  switch (block.answer) {
+    case BlockAnswer::TimedOut:
+      ShowStatus("Timeout-RS-232 while reading 64 data-words!");
+      return 0;
+    case BlockAnswer::WrongCount:
+      ShowStatus("More than 64 data-words !");
+      return 0;
+    case BlockAnswer::Received:
+      break;
+  }
+  auto& table = target == kProfileBlocks ? Video().profile : Threshold().storedCurve;
+  for (int i = 0; i < kVideoBlockWords && first + i < 256; ++i) table[first + i] = block.words[i];
+  ShowStatus("Data[64] block received!");
   return 1;
 }
 
-int ReadVideoBlocks() {
+int ReadVideoBlocks(std::uint16_t target) {
   RemoveReceiveCallback();
   FlushLineQueues();
   int complete = 1;
   for (std::uint16_t first : {0, 64, 128, 192}) {
-    if (ReadVideoBlock(first, Video().blockTarget) == 0) {
+    if (ReadVideoBlock(first, target) == 0) {
       complete = 0;
       break;
     }

@@ -1,4 +1,4 @@
-// The intensity profile of the receiver line and where the next block read lands.
+// The intensity profile of the receiver line.
 #pragma once
 
 #include <array>
@@ -6,7 +6,6 @@
 
 struct VideoState {
   std::array<std::uint16_t, 256> profile{};
-  std::uint16_t blockTarget = 0;  // 0: video profile, other: stored threshold curve
 };
 
 VideoState& Video();

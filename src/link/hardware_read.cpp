@@ -1,22 +1,19 @@
 #include "link/hardware_read.h"
 
 #include "link/frame_codec.h"
-#include "link/link_state.h"
 #include "link/request.h"
 #include "runtime/clock.h"
-#include "ui/status_line.h"
 
-int RequestHardwareInfo(HardwareWords* words) {
-  LinkState& l = Link();
+HardwareReply RequestHardwareInfo() {
   SendRequest({.command = Command::HardwareInfo});
   // This step looks at the clock before it looks for the reply.
-  if (!AwaitReply(Await::Any, rt::Timer(), CheckOrder::ClockFirst)) {
-    SetStatusText("Timeout-RS-232...");
-    return 0;
-  }
-  if (l.replyClass != kReplyClassAck ||
-      ReadWord(l.rx.data(), 1) != CommandCode(Command::HardwareInfo))
-    return 0;
-  for (int i = 0; i < static_cast<int>(words->size()); ++i) (*words)[i] = ReadWord(l.rx.data(), i);
-  return 1;
+  const auto reply = AwaitReply(Await::Any, rt::Timer(), CheckOrder::ClockFirst);
+  HardwareReply result;
+  if (!reply) return result;
+  result.answer = HardwareAnswer::OtherReply;
+  if (reply->replyClass != kReplyClassAck || reply->type() != CommandCode(Command::HardwareInfo))
+    return result;
+  result.answer = HardwareAnswer::Received;
+  for (std::size_t i = 0; i < result.words.size(); ++i) result.words[i] = reply->frame[i];
+  return result;
 }

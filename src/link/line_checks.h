@@ -2,16 +2,31 @@
 // first exchanges with a sensor, before it is identified.
 #pragma once
 
-#include <cstdint>
 #include <string>
+
+#include "link/reply.h"
+#include "link/request.h"
 
 inline constexpr int kFirmwareTextBytes = 72;
 
-// Returns 1 when all 36 bytes were written, else 0.
-int SendDummyFrame(std::uint16_t port);
-// Sends the frame data area as it stands (the caller loads PARA0 into it).
-// 1 line good, 0 wrong sync, -1 time-out.
-int EchoCheck(std::uint16_t port);
-// Returns the bytes waiting when the wait ended (72 or more: the text came);
-// *text receives the first 72 bytes up to the first zero byte.
-int ReadFirmwareInfo(std::string* text);
+// The dummy frame (command 0, all zeros) that wakes the line; no reply is
+// awaited. True when all 36 bytes were written.
+bool SendDummyFrame();
+
+enum class EchoOutcome {
+  LineGood,    // a reply whose word 0 or word 1 is the reply sync 0x00AA
+  NotSync,     // an acknowledgement without the sync word
+  OtherReply,  // a measurement or recorder reply
+  TimedOut,
+};
+// Command 5 with the given data words (PARA0). The reply's first two words
+// stay in the frame data area for the next request.
+EchoOutcome EchoCheck(const DataWords& para0);
+
+struct FirmwareText {
+  int waiting = 0;   // bytes waiting when the wait ended (72 or more: the text came)
+  std::string text;  // the first 72 bytes up to the first zero byte
+};
+// Command 7, read raw with the receive callback removed. onWritten runs once
+// the request is out, before the wait.
+FirmwareText ReadFirmwareInfo(const OnWritten& onWritten);

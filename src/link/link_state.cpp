@@ -8,3 +8,16 @@ LinkState& Link() {
 void ResetLinkState() {
   Link() = LinkState{};
 }
+
+std::uint16_t LinePort() {
+  return Link().portNumber;
+}
+
+std::uint16_t LineBaudIndex() {
+  return Link().baudIndex;
+}
+
+void SetLinePort(std::uint16_t port, std::uint16_t baudIndex) {
+  Link().portNumber = port;
+  Link().baudIndex = baudIndex;
+}

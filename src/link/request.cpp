@@ -1,8 +1,10 @@
 #include "link/request.h"
 
-#include "link/frame_area.h"
+#include <algorithm>
+
 #include "link/frame_codec.h"
 #include "link/link_state.h"
+#include "link/run_state.h"
 #include "runtime/clock.h"
 #include "runtime/events.h"
 #include "runtime/serial.h"
@@ -18,20 +20,7 @@ void WaitForMore(double t0) {
   rt::WaitForEvents(t0 + kReplyTimeout);
 }
 
-}  // namespace
-
-int SendRequest(const Request& r) {
-  LinkState& l = Link();
-  if (r.flush == Flush::Both) rt::FlushOutQ(l.portNumber);
-  if (r.flush != Flush::None) rt::FlushInQ(l.portNumber);
-  l.commandWord = CommandCode(r.command);
-  l.argumentWord = r.argument;
-  BuildRequestFrame(l.commandWord, r.argument, r.data ? r.data : l.data.data());
-  if (r.clearReplyClass) l.replyClass = kReplyClassNone;
-  return rt::ComWrt(l.portNumber, l.tx.data(), kFrameBytes);
-}
-
-bool ReplyMeets(Await what, int replyClass) {
+bool Meets(Await what, int replyClass) {
   switch (what) {
     case Await::Ack:
       return replyClass == kReplyClassAck;
@@ -45,25 +34,71 @@ bool ReplyMeets(Await what, int replyClass) {
   return false;
 }
 
-bool AwaitReply(Await what, double t0, CheckOrder order) {
+}  // namespace
+
+int SendRequest(const Request& r) {
+  LinkState& l = Link();
+  if (r.flush == Flush::Both) rt::FlushOutQ(l.portNumber);
+  if (r.flush != Flush::None) rt::FlushInQ(l.portNumber);
+  // Words given with the request go into the frame data area first.
+  if (r.data) std::copy(r.data->begin(), r.data->end(), l.data.begin());
+  EncodeRequest(l.tx.data(), kRequestSync, CommandCode(r.command), r.argument, l.data.data());
+  if (r.clearReplyClass) l.replyClass = kReplyClassNone;
+  return rt::ComWrt(l.portNumber, l.tx.data(), kFrameBytes);
+}
+
+std::optional<Reply> AwaitReply(Await what, double t0, CheckOrder order) {
   for (;;) {
     rt::ProcessSystemEvents();
-    if (order == CheckOrder::ClockFirst && TimeIsUp(t0)) return false;
-    if (ReplyMeets(what, Link().replyClass)) return true;
-    if (order == CheckOrder::ReplyFirst && TimeIsUp(t0)) return false;
+    if (order == CheckOrder::ClockFirst && TimeIsUp(t0)) return std::nullopt;
+    if (auto reply = ReplyThatMeets(what)) return reply;
+    if (order == CheckOrder::ReplyFirst && TimeIsUp(t0)) return std::nullopt;
     WaitForMore(t0);
   }
 }
 
+std::optional<Reply> Exchange(const Request& request, Await what, const OnWritten& onWritten) {
+  const int written = SendRequest(request);
+  if (onWritten) onWritten(written);
+  return AwaitReply(what, rt::Timer());
+}
+
+std::optional<Reply> ReplyThatMeets(Await what) {
+  const LinkState& l = Link();
+  if (!Meets(what, l.replyClass)) return std::nullopt;
+  return l.last;
+}
+
+std::optional<Reply> TakeArrivedReply() {
+  LinkState& l = Link();
+  if (l.replyArrived == 0) return std::nullopt;
+  l.replyArrived = 0;
+  return l.last;
+}
+
+Reply LastReply() {
+  return Link().last;
+}
+
+void ForgetReplies() {
+  Link().replyClass = kReplyClassNone;
+  Link().replyArrived = 0;
+}
+
+void ResumeRunLoop() {
+  if (RunMode().stopFlag == kStopRunning) Link().replyClass = kReplyClassMeasurement;
+}
+
 int AwaitBytes(int count, double t0, bool* timedOut) {
-  rt::AwaitInQLen(Link().portNumber, count);
+  const int port = Link().portNumber;
+  rt::AwaitInQLen(port, count);
   for (;;) {
     rt::ProcessSystemEvents();
-    const int n = rt::GetInQLen(Link().portNumber);
+    const int n = rt::GetInQLen(port);
     const bool late = TimeIsUp(t0);
     if (late || n >= count) {
       if (timedOut) *timedOut = late;
-      rt::AwaitInQLen(Link().portNumber, 0);
+      rt::AwaitInQLen(port, 0);
       return n;
     }
     WaitForMore(t0);

@@ -1,11 +1,9 @@
 #include "link/serial_port.h"
 
-#include "link/frame_area.h"
 #include "link/frame_codec.h"
 #include "link/link_state.h"
 #include "runtime/constants.h"
 #include "runtime/serial.h"
-#include "ui/status_line.h"
 
 long BaudRateForIndex(int baudIndex) {
   static constexpr long kRates[] = {9600, 19200, 38400, 57600, 115200};
@@ -40,31 +38,47 @@ int OpenPortWithSettings(std::uint16_t port, std::uint16_t baudIndex) {
                            kBufferBytes, kBufferBytes);
 }
 
-void ConfigureOpenPort(std::uint16_t port) {
+namespace {
+
+void InstallOn(int port) {
+  rt::InstallComCallback(port, rt::LWRS_RECEIVE, kNotifyCount, kEventChar, ComReceiveCallback,
+                         nullptr);
+}
+
+}  // namespace
+
+void ConfigureOpenPort(std::uint16_t port, std::function<void()> lineLost) {
   rt::SetComTime(port, kReplyTimeout);
   rt::FlushInQ(port);
   rt::FlushOutQ(port);
   rt::SetCTSMode(port, 0);
-  InstallReceiveCallback(port);
-  rt::SetLineLostHandler([](int) { ShowStatus("RS-232 line lost!"); });
+  InstallOn(port);
+  rt::SetLineLostHandler([lost = std::move(lineLost)](int) {
+    if (lost) lost();
+  });
 }
 
+// One callback yields exactly one reply: whatever came after its 36 bytes is
+// thrown away.
 void ComReceiveCallback(int port, int eventMask, void*) {
   if (!(eventMask & rt::LWRS_RECEIVE)) return;
-  rt::ComRd(port, Link().rx.data(), kFrameBytes);
-  Link().replyClass = DecodeReplyFrame();
-  Link().replyArrived = 1;
+  LinkState& l = Link();
+  rt::ComRd(port, l.rx.data(), kFrameBytes);
+  l.replyClass = DecodeReply(l.rx.data(), &l.data);
+  l.last.replyClass = l.replyClass;
+  for (int i = 0; i < static_cast<int>(l.last.frame.size()); ++i)
+    l.last.frame[i] = ReadWord(l.rx.data(), i);
+  l.last.data = l.data;
+  l.replyArrived = 1;
   rt::FlushInQ(port);
 }
 
-void InstallReceiveCallback(int port) {
-  rt::InstallComCallback(port < 0 ? Link().portNumber : port, rt::LWRS_RECEIVE, kNotifyCount,
-                         kEventChar, ComReceiveCallback, nullptr);
+void InstallReceiveCallback() {
+  InstallOn(Link().portNumber);
 }
 
-void RemoveReceiveCallback(int port) {
-  rt::InstallComCallback(port < 0 ? Link().portNumber : port, 0, kNotifyCount, kEventChar, nullptr,
-                         nullptr);
+void RemoveReceiveCallback() {
+  rt::InstallComCallback(Link().portNumber, 0, kNotifyCount, kEventChar, nullptr, nullptr);
 }
 
 void FlushLineQueues() {

@@ -6,11 +6,18 @@
 #include <array>
 #include <cstdint>
 
+#include "link/request.h"
+
 inline constexpr int kVideoBlockBytes = 128;
 inline constexpr int kVideoBlockWords = 64;
 using VideoBlockWords = std::array<std::uint16_t, kVideoBlockWords>;
 
+enum class BlockAnswer { Received, TimedOut, WrongCount };
+struct VideoBlock {
+  BlockAnswer answer = BlockAnswer::TimedOut;
+  VideoBlockWords words{};  // when exactly 128 bytes came
+};
 // first: 0, 64, 128 or 192; target: 0 = profile, other = threshold curve.
-// 1 when exactly 128 bytes came (*words holds them), else 0. The waiting and
-// outcome texts go to the status line.
-int ReadVideoBlockWords(std::uint16_t first, std::uint16_t target, VideoBlockWords* words);
+// onWritten runs once the request is out, before the wait.
+VideoBlock ReadVideoBlockWords(std::uint16_t first, std::uint16_t target,
+                               const OnWritten& onWritten);

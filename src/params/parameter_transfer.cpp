@@ -3,7 +3,7 @@
 #include "display/threshold_readback.h"
 #include "display/threshold_state.h"
 #include "display/video_block.h"
-#include "link/link_state.h"
+#include "link/line.h"
 #include "link/request.h"
 #include "link/run_state.h"
 #include "params/parameter_display.h"
@@ -37,17 +37,19 @@ void RefreshPanels(int target) {
 }  // namespace
 
 int SendParameterFrame(int target, int which) {
-  LinkState& l = Link();
   const Command command =
       target == kTargetEeprom ? Command::WriteParaEeprom : Command::WriteParaRam;
-  l.syncWord = kRequestSync;
-  LoadDataFromParaFrame(which);
-  const int written = SendRequest(
-      {.command = command, .argument = std::uint16_t(which), .flush = Flush::InputOnly});
-  const double t0 = rt::Timer();
-  if (written == kFrameBytes)
-    ShowStatus(which == 0 ? "Transmit para0 - Line Ok!" : "Transmit para1 - Line Ok!");
-  const bool ok = AwaitReply(Await::Ack, t0);
+  const bool ok = Exchange({.command = command,
+                            .argument = std::uint16_t(which),
+                            .data = ParaFrameWords(Params(), which),
+                            .flush = Flush::InputOnly},
+                           Await::Ack,
+                           [which](int written) {
+                             if (written == kFrameBytes)
+                               ShowStatus(which == 0 ? "Transmit para0 - Line Ok!"
+                                                     : "Transmit para1 - Line Ok!");
+                           })
+                      .has_value();
   ShowStatus(ok ? "Transmission successful - Line Ok!" : "Timeout-RS-232...");
   return ok ? 1 : 0;
 }
@@ -57,13 +59,16 @@ int GetParameterFrame(int target, int which) {
   if (target != kTargetFile) {
     const Command command =
         target == kTargetEeprom ? Command::ReadParaEeprom : Command::ReadParaRam;
-    LoadDataFromParaFrame(which);
-    const int written = SendRequest({.command = command, .argument = std::uint16_t(which)});
-    const double t0 = rt::Timer();
-    if (written == kFrameBytes) ShowStatus("Waiting for parameter-frame ...");
-    ok = AwaitReply(Await::Ack, t0);
+    const auto reply = Exchange({.command = command,
+                                 .argument = std::uint16_t(which),
+                                 .data = ParaFrameWords(Params(), which)},
+                                Await::Ack, [](int written) {
+                                  if (written == kFrameBytes)
+                                    ShowStatus("Waiting for parameter-frame ...");
+                                });
+    ok = reply.has_value();
     if (ok) {
-      StoreDataToParaFrame(which);
+      SetParaFrame(Params(), which, reply->data);
       SetStatusText("Parameter-frame received! - Line Ok!");
     } else {
       SetStatusText("Timeout-RS-232...");

@@ -27,8 +27,7 @@ int SelectorValue() {
 
 void ReadProfileForPreview() {
   if (SelectorValue() != kAuto) return;
-  Video().blockTarget = 0;
-  ReadVideoBlocks();
+  ReadVideoBlocks(kProfileBlocks);
   RunMode().stopFlag = kStopStopped;
   rt::ProcessSystemEvents();
 }

@@ -3,9 +3,7 @@
 #include <string>
 
 #include "help/help_box.h"
-#include "link/frame_codec.h"
-#include "link/line_checks.h"
-#include "link/link_state.h"
+#include "link/request.h"
 #include "link/run_state.h"
 #include "params/parameter_file.h"
 #include "params/parameter_panels.h"
@@ -17,6 +15,7 @@
 #include "runtime/events.h"
 #include "runtime/files.h"
 #include "runtime/ui_model.h"
+#include "ui/line_messages.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
 #include "ui/status_line.h"
@@ -66,6 +65,18 @@ int SelectTarget(int panel, int control, int event) {
   }
   return 0;
 }
+
+}  // namespace
+
+void SelectRamTarget() {
+  const int main = Panels().main;
+  rt::SetCtrlVal(main, ids::MAIN_RAM, 1);
+  Transfer().target = kTargetRam;
+  rt::SetCtrlVal(main, ids::MAIN_EEPROM, 0);
+  rt::SetCtrlVal(main, ids::MAIN_FILE, 0);
+}
+
+namespace {
 
 rt::FileSelectRequest ParameterFileDialog(const char* title, bool save) {
   rt::FileSelectRequest r;
@@ -139,16 +150,15 @@ void Send() {
   SendParameterFrame(target, 0);
   rt::Delay(kFramePause);
   SendParameterFrame(target, 1);
-  // A send during run mode shares the line with the run loop: hand it a
-  // fresh request so that it carries on.
-  if (RunMode().stopFlag == kStopRunning) Link().replyClass = kReplyClassMeasurement;
+  // A send during run mode shares the line with the run loop.
+  ResumeRunLoop();
 }
 
 // Any loop watching the stop flag ends; the sensor is woken before the get.
 void PrepareGet() {
   RunMode().stopFlag = kStopStopped;
   if (Transfer().target == kTargetFile) return;
-  SendDummyFrame(Link().portNumber);
+  WakeLine();
   rt::Delay(kDummyPause);
 }
 

@@ -11,6 +11,10 @@ int CC_BTNGet(int panel, int control, int event, void* data, int eventData1, int
 
 void RegisterTransferCallbacks();
 
+// Run and video mode work on the sensor's RAM: the RAM button on, the others
+// off, and the transfer target RAM.
+void SelectRamTarget();
+
 // Status line texts of the file transfers, as the operator sees them.
 inline constexpr const char* kSavedToFile = "Parameter saved to file!";
 inline constexpr const char* kNotSavedToFile = "Parameter not saved to file!";

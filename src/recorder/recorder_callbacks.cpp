@@ -3,8 +3,6 @@
 #include <string>
 
 #include "help/help_box.h"
-#include "link/line_checks.h"
-#include "link/link_state.h"
 #include "link/run_state.h"
 #include "recorder/record_duration.h"
 #include "recorder/recorder_display.h"
@@ -14,6 +12,7 @@
 #include "runtime/events.h"
 #include "runtime/files.h"
 #include "runtime/ui_model.h"
+#include "ui/line_messages.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
 
@@ -94,7 +93,7 @@ int CC_PICBTNStopRecord(int, int, int event, void*, int, int) {
   switch (event) {
     case rt::EVENT_LEFT_CLICK:
       RunMode().stopFlag = kStopStopped;
-      SendDummyFrame(Link().portNumber);
+      WakeLine();
       break;
     case rt::EVENT_COMMIT:
       RunMode().stopFlag = kStopStopped;

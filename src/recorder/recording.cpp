@@ -7,8 +7,7 @@
 
 #include "display/measurement_display.h"
 #include "link/commands.h"
-#include "link/frame_codec.h"
-#include "link/link_state.h"
+#include "link/line.h"
 #include "link/request.h"
 #include "link/run_state.h"
 #include "link/serial_port.h"
@@ -23,6 +22,7 @@
 #include "runtime/serial.h"
 #include "runtime/ui_model.h"
 #include "sensor/frame_mapping.h"
+#include "sensor/hardware_info.h"
 #include "sensor/measurement_state.h"
 #include "sensor/parameter_set.h"
 #include "ui/panel_ids.h"
@@ -87,28 +87,27 @@ Plan WriteHeader(rt::AppendFile& file) {
 // ends the wait, also one that is not a sample.
 bool RequestSample() {
   FlushLineQueues();
-  LoadDataFromParaFrame(0);
   const double sentAt = rt::Timer();
-  SendRequest({.command = Command::RecorderSample, .flush = Flush::None});
-  return AwaitReply(Await::Any, sentAt);
+  SendRequest({.command = Command::RecorderSample,
+               .data = ParaFrameWords(Params(), 0),
+               .flush = Flush::None});
+  return AwaitReply(Await::Any, sentAt).has_value();
 }
 
 // The sample that arrived goes to the file before the counter shows it.
-void RecordArrivedSample(rt::AppendFile& file, long& counter) {
-  LinkState& l = Link();
-  StoreRecorderReply();
-  ShowMeasurement();
-  const MeasurementState& m = Measurement();
-  const SampleRecord sample{m.mValue, m.eLeft, m.eRight, m.edges,
-                            static_cast<std::int32_t>(m.micrometre)};
+void RecordArrivedSample(const Reply& reply, rt::AppendFile& file, long& counter) {
+  const RecorderSample s = RecorderSampleFromReply(reply.data);
+  SetRecorderSample(Measurement(), s);
+  ShowMeasurement(Measurement(), Params(), Hardware());
+  const SampleRecord sample{s.mValue, s.eLeft, s.eRight, s.edges,
+                            static_cast<std::int32_t>(s.micrometre)};
   SetRecorderBoxText("APPEND TO DATA-FILE...");
   file.append(RecordLineText(sample));
   ++counter;
   rt::SetCtrlVal(Panels().recorder, ids::REC_COUNTER, counter);
   ShowStatus("Data-Recorder active!   Sample: " + std::to_string(counter));
-  l.replyClass = kReplyClassNone;
-  l.replyArrived = 0;
-  rt::FlushOutQ(l.portNumber);
+  ForgetReplies();
+  rt::FlushOutQ(LinePort());
 }
 
 // The next moment the loop has something to do: a sample falls due or the
@@ -119,13 +118,11 @@ double NextWake(const Plan& plan, double start, double lastSample) {
 }
 
 void SampleLoop(const Plan& plan, rt::AppendFile& file) {
-  LinkState& l = Link();
   int& stop = RunMode().stopFlag;
   const double start = rt::Timer();
   double lastSample = start;
   stop = kStopRunning;
-  l.replyArrived = 0;
-  l.replyClass = kReplyClassNone;
+  ForgetReplies();
   long counter = 0;
   while (stop == kStopRunning) {
     // The interval runs from the moment a sample was found due, not on a grid.
@@ -137,7 +134,8 @@ void SampleLoop(const Plan& plan, rt::AppendFile& file) {
         ShowStatus("Timeout RS232-Line!");
         stop = kStopRecorderTimeout;
       }
-      if (l.replyClass == kReplyClassRecorder) RecordArrivedSample(file, counter);
+      if (const auto sample = ReplyThatMeets(Await::Recorder))
+        RecordArrivedSample(*sample, file, counter);
     }
     ShowDuration(static_cast<long>(rt::Timer() - start));
     if (counter >= plan.samples) stop = kStopRecorderDone;
@@ -148,9 +146,7 @@ void SampleLoop(const Plan& plan, rt::AppendFile& file) {
 
 // The line as the other operations expect it, and the buttons given back.
 void EndRecording() {
-  LinkState& l = Link();
-  l.replyClass = kReplyClassNone;
-  l.replyArrived = 0;
+  ForgetReplies();
   FlushLineQueues();
   InstallReceiveCallback();
   rt::ProcessSystemEvents();

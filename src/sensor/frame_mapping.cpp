@@ -1,25 +1,29 @@
 #include "sensor/frame_mapping.h"
 
-#include "link/link_state.h"
-#include "sensor/measurement_state.h"
-#include "sensor/parameter_set.h"
+namespace {
 
-void LoadDataFromParaFrame(int which) {
-  for (int i = 0; i < kParaWords; ++i) Link().data[i] = ParaWord(Params(), which, i);
+std::uint32_t Micrometre(const ReplyWords& d) {
+  return (std::uint32_t(d[4]) << 16) | d[3];
 }
 
-void StoreDataToParaFrame(int which) {
-  for (int i = 0; i < kParaWords; ++i) SetParaWord(Params(), which, i, Link().data[i]);
+}  // namespace
+
+DataWords ParaFrameWords(const ParameterSet& p, int which) {
+  DataWords words{};
+  for (int i = 0; i < kParaWords; ++i) words[i] = ParaWord(p, which, i);
+  return words;
 }
 
-void StoreMeasurementReply() {
-  const auto& d = Link().data;
-  MeasurementState& m = Measurement();
+void SetParaFrame(ParameterSet& p, int which, const ReplyWords& data) {
+  for (int i = 0; i < kParaWords; ++i) SetParaWord(p, which, i, data[i]);
+}
+
+MeasurementState MeasurementFromReply(const ReplyWords& d) {
+  MeasurementState m;
   m.eLeft = d[0];
   m.eRight = d[1];
   m.mValue = d[2];
-  m.micrometre = (std::uint32_t(d[4]) << 16) | d[3];
-  Params().para0[P0_TEACH_VALUE] = d[5];
+  m.micrometre = Micrometre(d);
   m.sensorTolerance = d[6];
   m.edges = d[7];
   m.sideWord8 = d[8];
@@ -30,15 +34,23 @@ void StoreMeasurementReply() {
   m.outputStates = d[13];
   m.word14 = d[14];
   m.triggerLevel = d[15];
+  return m;
 }
 
-void StoreRecorderReply() {
-  const auto& d = Link().data;
-  MeasurementState& m = Measurement();
-  m.mValue = d[0];
-  m.eLeft = d[1];
-  m.eRight = d[2];
-  m.micrometre = (std::uint32_t(d[4]) << 16) | d[3];
-  m.edges = d[5];
-  m.triggerLevel = d[6];
+RecorderSample RecorderSampleFromReply(const ReplyWords& d) {
+  return {.mValue = d[0],
+          .eLeft = d[1],
+          .eRight = d[2],
+          .micrometre = Micrometre(d),
+          .edges = d[5],
+          .triggerLevel = d[6]};
+}
+
+void SetRecorderSample(MeasurementState& m, const RecorderSample& s) {
+  m.mValue = s.mValue;
+  m.eLeft = s.eLeft;
+  m.eRight = s.eRight;
+  m.micrometre = s.micrometre;
+  m.edges = s.edges;
+  m.triggerLevel = s.triggerLevel;
 }

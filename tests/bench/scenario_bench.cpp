@@ -41,8 +41,8 @@ void ShowOneMeasurement(benchmark::State& state) {
   int n = 0;
   for (auto _ : state) {
     if (state.range(0)) m.eLeft = static_cast<std::uint16_t>(900 + (++n & 63));
-    ShowMeasurement();
-    PlotRollGraph();
+    ShowMeasurement(Measurement(), Params(), Hardware());
+    PlotRollGraph(Measurement(), Params(), Hardware());
   }
 }
 BENCHMARK(ShowOneMeasurement)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

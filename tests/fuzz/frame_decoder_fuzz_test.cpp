@@ -82,7 +82,8 @@ class ReceivePathFuzz : public ::testing::Test {
       return made;
     });
     ASSERT_EQ(OpenPortWithSettings(kPort, 1), 0);
-    ConfigureOpenPort(kPort);  // as at start-up: queues flushed, receive callback in place
+    SetLinePort(kPort, 1);
+    ConfigureOpenPort(kPort, {});  // as at start-up: queues flushed, receive callback in place
     line->flushes = 0;
   }
   void TearDown() override {
@@ -152,7 +153,7 @@ TEST_F(ReceivePathFuzz, EachCallbackTakesOneFrameAndDropsTheRest) {
 
 TEST_F(ReceivePathFuzz, RemovedCallbackLeavesTheLineAlone) {
   std::mt19937 rng(7);
-  RemoveReceiveCallback(kPort);
+  RemoveReceiveCallback();
   for (int i = 0; i < 200; ++i) line->waiting.push_back(static_cast<std::uint8_t>(rng()));
   EXPECT_EQ(rt::DispatchSerialEvents(), 0);
   EXPECT_EQ(line->waiting.size(), 200u);

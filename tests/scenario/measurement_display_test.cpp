@@ -54,7 +54,7 @@ TEST(MeasurementDisplay, ValuesAndLengths) {
   t.m.triggerLevel = 17;
   t.p.umSlope = 1024000;
   t.p.para0[P0_UPPER_TOLERANCE] = 5;
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   EXPECT_EQ(t.at(ids::MAIN_E_LEFT), 1950);
   EXPECT_EQ(t.at(ids::MAIN_E_RIGHT), 2400);
   EXPECT_EQ(t.at(ids::MAIN_PIXEL_VALUE), 2010);
@@ -73,7 +73,7 @@ TEST(MeasurementDisplay, HousingModeShowsTheSensorsTolerance) {
   t.p.umSlope = 1024000;
   t.p.para0[P0_HARDWARE_MODE] = 3;
   t.m.sensorTolerance = 7;
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   EXPECT_DOUBLE_EQ(t.at(ids::MAIN_TOL_UP), 7.0);
   EXPECT_DOUBLE_EQ(t.at(ids::MAIN_TOL_LOW), 7.0);
   // 2010 is outside 2000 +/- 7 although inside the fields' 100.
@@ -82,44 +82,44 @@ TEST(MeasurementDisplay, HousingModeShowsTheSensorsTolerance) {
 
 TEST(MeasurementDisplay, ToleranceColours) {
   Shown t;
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   EXPECT_EQ(t.colour(ids::MAIN_PIXEL_VALUE), rt::VAL_DK_GREEN);
   EXPECT_EQ(t.colour(ids::MAIN_UM_VALUE), rt::VAL_DK_GREEN);
   t.m.mValue = 2101;
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   EXPECT_EQ(t.colour(ids::MAIN_PIXEL_VALUE), rt::VAL_RED);
   EXPECT_EQ(t.colour(ids::MAIN_UM_VALUE), rt::VAL_RED);
   // Teach 100 with lower tolerance 150: the lower limit is 1, so 50 passes.
   t.p.para0[P0_TEACH_VALUE] = 100;
   t.p.para0[P0_LOWER_TOLERANCE] = 150;
   t.m.mValue = 50;
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   EXPECT_EQ(t.colour(ids::MAIN_PIXEL_VALUE), rt::VAL_DK_GREEN);
 }
 
 TEST(MeasurementDisplay, OutputLampsAndTrigger) {
   Shown t;
   t.m.outputStates = 3;
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   EXPECT_EQ(t.at(ids::MAIN_OUT1_LED), 1);
   EXPECT_EQ(t.at(ids::MAIN_OUT2_LED), 1);
   t.m.outputStates = 4;
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   EXPECT_EQ(t.at(ids::MAIN_OUT1_LED), 0);
   EXPECT_EQ(t.at(ids::MAIN_OUT2_LED), 0);
   // Internal trigger off: the trigger lamp and colour stay as they were.
   rt::SetCtrlVal(t.s.main(), ids::MAIN_TRIG_LED, 1);
   t.m.triggerLevel = 0;
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   EXPECT_EQ(t.at(ids::MAIN_TRIG_LED), 1);
   t.p.para1[P1_INT_TRIGGER_MODE] = 1;
   t.p.para1[P1_TRIGGER_PIXEL] = 20;
   t.m.triggerLevel = 21;
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   EXPECT_EQ(t.at(ids::MAIN_TRIG_LED), 1);
   EXPECT_EQ(t.colour(ids::MAIN_TRIG_VALUE), 0xC0C0C0);
   t.m.triggerLevel = 20;
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   EXPECT_EQ(t.at(ids::MAIN_TRIG_LED), 0);
   EXPECT_EQ(t.colour(ids::MAIN_TRIG_VALUE), 0xE0E0E0);
 }
@@ -129,10 +129,10 @@ TEST(MeasurementDisplay, MainValueByAnalogOutMode) {
   t.m.max = 100;
   t.m.min = 300;
   t.p.para0[P0_ANALOG_OUT_MODE] = 3;
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   EXPECT_EQ(t.at(ids::MAIN_MAIN_VALUE), -200);
   t.p.para0[P0_ANALOG_OUT_MODE] = 2;
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   EXPECT_EQ(t.at(ids::MAIN_MAIN_VALUE), 300);
 }
 
@@ -140,7 +140,7 @@ TEST(MeasurementDisplay, CalibrationStepsTakeTheValue) {
   Shown t;
   const int calib = t.s.panels().calib;
   rt::SetCtrlVal(calib, ids::CAL_STEP1, 1);
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   EXPECT_EQ(t.s.value(calib, ids::CAL_VALUE1), 2010);
   EXPECT_NE(t.s.value(calib, ids::CAL_VALUE2), 2010);
 }
@@ -153,7 +153,7 @@ TEST(DataGraph, CursorsAndTwoEdgeBands) {
   t.p.para0[P0_EVAL_END] = 4000;
   t.m.eLeft = 1000;
   t.m.eRight = 2000;
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   const rt::GraphData& g = t.data();
   EXPECT_DOUBLE_EQ(g.xAxis.min, 1.0);
   EXPECT_DOUBLE_EQ(g.xAxis.max, 4096.0);
@@ -182,7 +182,7 @@ TEST(DataGraph, SingleEdgeShadowAndClampedPosition) {
   t.m.eLeft = 0;
   t.m.sideWord8 = 5;
   t.m.sideWord9 = 9;
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   EXPECT_DOUBLE_EQ(t.data().cursors[0].x, 1);  // an edge at 0 gives position 1
   ASSERT_GE(t.data().plots.size(), 1u);
   EXPECT_DOUBLE_EQ(t.data().plots[0].x2, 3000);  // to the high edge limit
@@ -191,7 +191,7 @@ TEST(DataGraph, SingleEdgeShadowAndClampedPosition) {
   t.m.eLeft = 800;
   t.p.para0[P0_EVAL_MODE] = 1;
   t.m.eRight = 3500;  // beyond the high edge limit
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   EXPECT_DOUBLE_EQ(t.data().cursors[0].x, 3000);
   EXPECT_DOUBLE_EQ(t.data().plots[0].x1, 1);
   EXPECT_DOUBLE_EQ(t.data().plots[0].x2, 800);
@@ -199,12 +199,12 @@ TEST(DataGraph, SingleEdgeShadowAndClampedPosition) {
 
 TEST(DataGraph, UnchangedMeasurementKeepsItsPlots) {
   Shown t;
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   const int handle = t.data().plots.at(0).handle;
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   EXPECT_EQ(t.data().plots.at(0).handle, handle);
   t.m.eRight = 2500;
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), Hardware());
   EXPECT_NE(t.data().plots.at(0).handle, handle);
   EXPECT_DOUBLE_EQ(t.data().plots.at(0).x2, 2500);
 }
@@ -214,7 +214,7 @@ TEST(RollGraph, AppendsTheSampleOfSixTraces) {
   t.p.para0[P0_ANALOG_OUT_MODE] = 3;
   t.m.max = 100;
   t.m.min = 300;
-  PlotRollGraph();
+  PlotRollGraph(Measurement(), Params(), Hardware());
   const rt::StripChartData& chart = t.roll();
   EXPECT_EQ(chart.numTraces, 6);
   EXPECT_EQ(chart.pointsPerScreen, 101);
@@ -228,7 +228,7 @@ TEST(RollGraph, AppendsTheSampleOfSixTraces) {
   EXPECT_DOUBLE_EQ(chart.points[5].back(), 100);   // L
   EXPECT_DOUBLE_EQ(chart.points[3].front(), 0);    // older places still empty
   t.m.mValue = 2020;
-  PlotRollGraph();
+  PlotRollGraph(Measurement(), Params(), Hardware());
   EXPECT_DOUBLE_EQ(t.roll().points[3].back(), 2020);
   EXPECT_DOUBLE_EQ(t.roll().points[3][t.roll().points[3].size() - 2], 2010);
 }
@@ -237,7 +237,7 @@ TEST(RollGraph, MinAtTheLineEndDrawsTraceFiveAtOne) {
   Shown t;
   t.p.para0[P0_ANALOG_OUT_MODE] = 2;
   t.m.min = 4095;
-  PlotRollGraph();
+  PlotRollGraph(Measurement(), Params(), Hardware());
   EXPECT_DOUBLE_EQ(t.roll().points[4].back(), 1);
   EXPECT_DOUBLE_EQ(t.roll().points[5].back(), 2010);
 }
@@ -248,20 +248,20 @@ TEST(RollGraph, ZoomWindows) {
   t.p.para0[P0_UPPER_TOLERANCE] = 30;
   t.p.para0[P0_LOWER_TOLERANCE] = 30;
   t.m.mValue = 2100;
-  PlotRollGraph();
+  PlotRollGraph(Measurement(), Params(), Hardware());
   EXPECT_DOUBLE_EQ(t.rollAxis().min, 1960);
   EXPECT_DOUBLE_EQ(t.rollAxis().max, 2160);
   t.p.para0[P0_UPPER_TOLERANCE] = 50;
   t.p.para0[P0_LOWER_TOLERANCE] = 50;
-  PlotRollGraph();
+  PlotRollGraph(Measurement(), Params(), Hardware());
   EXPECT_DOUBLE_EQ(t.rollAxis().min, 1900);
   EXPECT_DOUBLE_EQ(t.rollAxis().max, 2100);
   t.m.mValue = 2150;
-  PlotRollGraph();
+  PlotRollGraph(Measurement(), Params(), Hardware());
   EXPECT_DOUBLE_EQ(t.rollAxis().min, 1900);
   EXPECT_DOUBLE_EQ(t.rollAxis().max, 2250);
   t.setZoom(false);
-  PlotRollGraph();
+  PlotRollGraph(Measurement(), Params(), Hardware());
   EXPECT_DOUBLE_EQ(t.rollAxis().min, 0);
   EXPECT_DOUBLE_EQ(t.rollAxis().max, 4096);
 }
@@ -271,11 +271,11 @@ TEST(RollGraph, LimitsClampedAndColoured) {
   t.p.para0[P0_TEACH_VALUE] = 4000;
   t.p.para0[P0_UPPER_TOLERANCE] = 500;
   t.m.mValue = 4095;
-  PlotRollGraph();
+  PlotRollGraph(Measurement(), Params(), Hardware());
   EXPECT_DOUBLE_EQ(t.roll().points[0].back(), 4095);
   EXPECT_EQ(t.colour(ids::MAIN_PIXEL_VALUE), rt::VAL_DK_GREEN);
   t.m.mValue = 3899;
-  PlotRollGraph();
+  PlotRollGraph(Measurement(), Params(), Hardware());
   EXPECT_EQ(t.colour(ids::MAIN_PIXEL_VALUE), rt::VAL_RED);
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "display/run_mode.h"
+#include "acquire/run_mode.h"
 #include "harness/scenario.h"
 #include "link/run_state.h"
 #include "params/transfer_state.h"

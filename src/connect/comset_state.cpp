@@ -1,4 +1,4 @@
-#include "link/comset_state.h"
+#include "connect/comset_state.h"
 
 ComSettingsState& ComSettings() {
   static ComSettingsState state;

@@ -1,20 +1,24 @@
-#include "display/run_mode.h"
+#include "acquire/run_mode.h"
 
+#include "acquire/mode_controls.h"
 #include "display/button_help.h"
 #include "display/measurement_display.h"
 #include "link/frame_codec.h"
-#include "link/line_checks.h"
-#include "link/link_state.h"
+#include "link/line.h"
 #include "link/request.h"
 #include "link/run_state.h"
 #include "link/serial_port.h"
+#include "params/transfer_buttons.h"
 #include "runtime/clock.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
 #include "runtime/serial.h"
 #include "runtime/ui_model.h"
 #include "sensor/frame_mapping.h"
+#include "sensor/hardware_info.h"
+#include "sensor/measurement_state.h"
 #include "sensor/parameter_set.h"
+#include "ui/line_messages.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
 #include "ui/status_line.h"
@@ -32,44 +36,23 @@ constexpr const char* kStopped = "Data-Transfer Stopped!";
 constexpr double kReplyMargin = 0.02;  // the sensor's own turnaround and the host's
 constexpr double kDrainStep = 0.001;
 
-void (*g_selectRam)() = nullptr;
-
 bool TimeIsUp(double t0) {
   return rt::Timer() - t0 > kReplyTimeout;
 }
 
-void SetVisible(int control, bool visible) {
-  SetControlVisible(Panels().main, control, visible);
-}
-
-void SetUpRunControls() {
-  SetVisible(ids::MAIN_VIDEO_GRAPH, false);
-  SetVisible(ids::MAIN_PIXEL_GRAPH, false);
-  SetVisible(ids::MAIN_RAW, false);
-  SetVisible(ids::MAIN_ROLL_GRAPH, true);
-  SetVisible(ids::MAIN_ZOOM, true);
-  const int main = Panels().main;
-  SetControlDimmed(main, ids::MAIN_RUN, true);
-  SetControlDimmed(main, ids::MAIN_VIDEO, true);
-  SetControlDimmed(main, ids::MAIN_GET, true);
-  SetControlDimmed(Panels().para2, ids::P2_SAVE_THD, true);
-  SelectRamTarget();
-}
-
-// One measurement reply (or whatever the receive callback stored last) on screen.
-void ShowArrivedReply() {
-  StoreMeasurementReply();
-  ShowMeasurement();
-  PlotRollGraph();
-  Link().replyArrived = 0;
+// One reply (a measurement, or whatever else came in) on screen.
+void ShowArrivedReply(const Reply& reply) {
+  TakeMeasurement(reply);
+  ShowMeasurement(Measurement(), Params(), Hardware());
+  PlotRollGraph(Measurement(), Params(), Hardware());
   FlushLineQueues();
 }
 
 // Every request of the loop carries PARA0 as its data words.
 double SendNextRequest() {
   FlushLineQueues();
-  LoadDataFromParaFrame(0);
-  SendRequest({.command = Command::Measurement, .flush = Flush::None});
+  SendRequest(
+      {.command = Command::Measurement, .data = ParaFrameWords(Params(), 0), .flush = Flush::None});
   return rt::Timer();
 }
 
@@ -78,10 +61,9 @@ double SendNextRequest() {
 // request. It is let in (for at most one exchange at the line's rate, without
 // handling the operator's events) so that the closing flush throws it away.
 void LetReplyInFlightArrive(double sentAt) {
-  const double exchange = 2.0 * kFrameBytes * 10.0 / BaudRateForIndex(Link().baudIndex);
+  const double exchange = 2.0 * kFrameBytes * 10.0 / BaudRateForIndex(LineBaudIndex());
   const double until = sentAt + exchange + kReplyMargin;
-  while (rt::GetInQLen(Link().portNumber) < kFrameBytes && rt::Timer() < until)
-    rt::Delay(kDrainStep);
+  while (rt::GetInQLen(LinePort()) < kFrameBytes && rt::Timer() < until) rt::Delay(kDrainStep);
 }
 
 void SetUpRollTraces(int panel) {
@@ -95,46 +77,38 @@ void SetUpRollTraces(int panel) {
 
 }  // namespace
 
-void SetRamTargetSelector(void (*select)()) {
-  g_selectRam = select;
+void TakeMeasurement(const Reply& reply) {
+  Measurement() = MeasurementFromReply(reply.data);
+  Params().para0[P0_TEACH_VALUE] = TeachValueInReply(reply.data);
 }
 
-void SelectRamTarget() {
-  const int main = Panels().main;
-  rt::SetCtrlVal(main, ids::MAIN_RAM, 1);
-  if (g_selectRam) g_selectRam();
-  rt::SetCtrlVal(main, ids::MAIN_EEPROM, 0);
-  rt::SetCtrlVal(main, ids::MAIN_FILE, 0);
-}
-
-int RequestMeasurement() {
-  LinkState& l = Link();
-  l.replyArrived = 0;
+std::optional<Reply> RequestMeasurement() {
+  ForgetReplies();
   const int written = SendRequest({.command = Command::Measurement});
   if (written == kFrameBytes) ShowStatus("Line Ok!");
-  if (AwaitReply(Await::Measurement, rt::Timer())) return kReplyClassMeasurement;
+  if (auto reply = AwaitReply(Await::Measurement, rt::Timer())) return reply;
   ShowStatus(kTimeoutFirst);
   RunMode().stopFlag = kStopStopped;
-  return 0;
+  return std::nullopt;
 }
 
 void RunMeasurementLoop() {
-  SetUpRunControls();
-  LinkState& l = Link();
+  SetUpModeControls(LoopMode::Run);
+  SelectRamTarget();
   RunMode().stopFlag = kStopRunning;
-  l.replyArrived = 0;
-  l.replyClass = kReplyClassNone;
+  ForgetReplies();
   double t0 = rt::Timer();
   RequestMeasurement();
   bool inFlight = false;  // a request sent and not answered yet
+  std::optional<Reply> arrived = TakeArrivedReply();
   for (;;) {
     bool busy = false;
-    if (l.replyArrived == 1) {
-      ShowArrivedReply();
+    if (arrived) {
+      ShowArrivedReply(*arrived);
       inFlight = false;
       busy = true;
     }
-    if (l.replyClass == kReplyClassMeasurement) {
+    if (ReplyThatMeets(Await::Measurement)) {
       t0 = SendNextRequest();
       inFlight = true;
       busy = true;
@@ -149,12 +123,12 @@ void RunMeasurementLoop() {
       if (inFlight) LetReplyInFlightArrive(t0);
       break;
     }
-    if (!busy && l.replyArrived == 0 && l.replyClass != kReplyClassMeasurement)
+    arrived = TakeArrivedReply();
+    if (!busy && !arrived && !ReplyThatMeets(Await::Measurement))
       rt::WaitForEvents(t0 + kReplyTimeout);
   }
   EndDataTransfer();
-  l.replyClass = kReplyClassNone;
-  l.replyArrived = 0;
+  ForgetReplies();
   FlushLineQueues();
 }
 
@@ -177,7 +151,7 @@ void EndDataTransfer() {
 int CC_BTNRun(int panel, int control, int event, void*, int, int) {
   switch (event) {
     case rt::EVENT_LEFT_CLICK:
-      SendDummyFrame(Link().portNumber);
+      WakeLine();
       SetUpRollTraces(panel);
       break;
     case rt::EVENT_COMMIT:

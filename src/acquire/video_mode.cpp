@@ -1,24 +1,24 @@
-#include "display/video_mode.h"
+#include "acquire/video_mode.h"
 
 #include <cstdint>
 
+#include "acquire/mode_controls.h"
+#include "acquire/run_mode.h"
 #include "display/button_help.h"
 #include "display/measurement_display.h"
 #include "display/raw_view.h"
-#include "display/run_mode.h"
 #include "display/threshold_state.h"
 #include "display/video_block.h"
 #include "display/video_state.h"
-#include "link/frame_codec.h"
-#include "link/link_state.h"
 #include "link/run_state.h"
 #include "link/serial_port.h"
+#include "params/transfer_buttons.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
 #include "runtime/serial.h"
 #include "runtime/ui_model.h"
-#include "sensor/frame_mapping.h"
 #include "sensor/hardware_info.h"
+#include "sensor/measurement_state.h"
 #include "sensor/parameter_set.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
@@ -28,23 +28,6 @@ namespace {
 constexpr const char* kVideoHelp =
     "VIDEO-BUTTON:\nTransfer video-signal (pixel information)\n= intensity profile at "
     "CCD-line, via\nserial communication interface to PC.";
-
-void SetVisible(int control, bool visible) {
-  SetControlVisible(Panels().main, control, visible);
-}
-
-void SetUpVideoControls() {
-  SetVisible(ids::MAIN_ROLL_GRAPH, false);
-  SetVisible(ids::MAIN_PIXEL_GRAPH, false);
-  SetVisible(ids::MAIN_ZOOM, false);
-  SetVisible(ids::MAIN_RAW, true);
-  SetVisible(ids::MAIN_VIDEO_GRAPH, true);
-  const int main = Panels().main;
-  for (int control : {ids::MAIN_RUN, ids::MAIN_VIDEO, ids::MAIN_GET})
-    rt::SetCtrlAttribute(main, control, rt::ATTR_DIMMED, 1);
-  rt::SetCtrlAttribute(Panels().para2, ids::P2_TEACH, rt::ATTR_DIMMED, 1);
-  rt::SetCtrlAttribute(Panels().para2, ids::P2_SAVE_THD, rt::ATTR_DIMMED, 1);
-}
 
 bool RawToggleOn() {
   int on = 0;
@@ -66,7 +49,7 @@ void ShowVideoCycle(std::uint16_t* mode) {
   const HardwareInfo& hw = Hardware();
   rt::SetAxisScalingMode(main, ids::MAIN_VIDEO_GRAPH, rt::VAL_XAXIS, rt::VAL_MANUAL, 1.0,
                          hw.subpixelRange);
-  ShowMeasurement();
+  ShowMeasurement(Measurement(), Params(), hw);
   rt::SetAxisScalingMode(main, ids::MAIN_VIDEO_GRAPH, rt::VAL_LEFT_YAXIS, rt::VAL_MANUAL, 1.0,
                          hw.videoFullScale);
   const bool raw = RawToggleOn();
@@ -82,13 +65,13 @@ void ShowVideoCycle(std::uint16_t* mode) {
 }  // namespace
 
 void RunVideoLoop() {
-  SetUpVideoControls();
+  SetUpModeControls(LoopMode::Video);
   RunMode().stopFlag = kStopRunning;
   std::uint16_t mode = 0;
   do {
-    if (RequestMeasurement() == kReplyClassMeasurement) {
-      StoreMeasurementReply();
-      if (ReadVideoBlocks()) ShowVideoCycle(&mode);
+    if (const auto reply = RequestMeasurement()) {
+      TakeMeasurement(*reply);
+      if (ReadVideoBlocks(kProfileBlocks)) ShowVideoCycle(&mode);
     } else {
       RunMode().stopFlag = kStopTimeout;
     }
@@ -101,9 +84,6 @@ void RunVideoLoop() {
 
 int CC_BTNVideo(int panel, int control, int event, void*, int, int) {
   switch (event) {
-    case rt::EVENT_LEFT_CLICK:
-      Video().blockTarget = 0;
-      break;
     case rt::EVENT_COMMIT:
       SelectRamTarget();
       RunVideoLoop();
