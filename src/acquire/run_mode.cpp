@@ -1,8 +1,8 @@
 #include "acquire/run_mode.h"
 
 #include "acquire/mode_controls.h"
-#include "display/button_help.h"
 #include "display/measurement_display.h"
+#include "help/button_events.h"
 #include "link/frame_codec.h"
 #include "link/line.h"
 #include "link/request.h"
@@ -149,38 +149,25 @@ void EndDataTransfer() {
 }
 
 int CC_BTNRun(int panel, int control, int event, void*, int, int) {
-  switch (event) {
-    case rt::EVENT_LEFT_CLICK:
-      WakeLine();
-      SetUpRollTraces(panel);
-      break;
-    case rt::EVENT_COMMIT:
-      RunMeasurementLoop();
-      break;
-    case rt::EVENT_RIGHT_CLICK:
-      ToggleButtonHelp(panel, control, kRunHelp);
-      break;
-    default:
-      break;
-  }
-  return 0;
+  return HandleButtonEvent(panel, control, event,
+                           {.commit = RunMeasurementLoop,
+                            .press =
+                                [] {
+                                  WakeLine();
+                                  SetUpRollTraces(Panels().main);
+                                },
+                            .help = {kRunHelp}});
 }
 
+// A key on the button stops as the mouse press does.
 int CC_BTNStop(int panel, int control, int event, void*, int, int) {
-  switch (event) {
-    case rt::EVENT_COMMIT:
-      RunMode().stopFlag = kStopStopped;
-      EndDataTransfer();
-      break;
-    case rt::EVENT_LEFT_CLICK:
-    case rt::EVENT_KEYPRESS:
-      RunMode().stopFlag = kStopStopped;
-      break;
-    case rt::EVENT_RIGHT_CLICK:
-      ToggleButtonHelp(panel, control, kStopHelp);
-      break;
-    default:
-      break;
-  }
-  return 0;
+  if (event == rt::EVENT_KEYPRESS) event = rt::EVENT_LEFT_CLICK;
+  return HandleButtonEvent(panel, control, event,
+                           {.commit =
+                                [] {
+                                  RunMode().stopFlag = kStopStopped;
+                                  EndDataTransfer();
+                                },
+                            .press = [] { RunMode().stopFlag = kStopStopped; },
+                            .help = {kStopHelp}});
 }

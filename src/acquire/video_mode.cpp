@@ -4,12 +4,12 @@
 
 #include "acquire/mode_controls.h"
 #include "acquire/run_mode.h"
-#include "display/button_help.h"
 #include "display/measurement_display.h"
 #include "display/raw_view.h"
 #include "display/threshold_state.h"
 #include "display/video_block.h"
 #include "display/video_state.h"
+#include "help/button_events.h"
 #include "link/run_state.h"
 #include "link/serial_port.h"
 #include "params/transfer_buttons.h"
@@ -83,16 +83,11 @@ void RunVideoLoop() {
 }
 
 int CC_BTNVideo(int panel, int control, int event, void*, int, int) {
-  switch (event) {
-    case rt::EVENT_COMMIT:
-      SelectRamTarget();
-      RunVideoLoop();
-      break;
-    case rt::EVENT_RIGHT_CLICK:
-      ToggleButtonHelp(panel, control, kVideoHelp);
-      break;
-    default:
-      break;
-  }
-  return 0;
+  return HandleButtonEvent(panel, control, event,
+                           {.commit =
+                                [] {
+                                  SelectRamTarget();
+                                  RunVideoLoop();
+                                },
+                            .help = {kVideoHelp}});
 }

@@ -2,7 +2,7 @@
 
 #include "calib/threshold_save.h"
 #include "display/threshold_state.h"
-#include "help/help_box.h"
+#include "help/button_events.h"
 #include "link/request.h"
 #include "link/run_state.h"
 #include "link/serial_port.h"
@@ -70,20 +70,10 @@ double TeachCursorX(std::uint16_t teachValue, std::uint16_t subpixelRange) {
 }
 
 int CC_ButtonTeach(int panel, int control, int event, void*, int, int) {
-  switch (event) {
-    case rt::EVENT_LEFT_CLICK:
-      Threshold().teachPressed = true;
-      break;
-    case rt::EVENT_COMMIT:
-      Teach();
-      break;
-    case rt::EVENT_RIGHT_CLICK:
-      ToggleHelpBeside(panel, control, HelpBox::Main, kHelpDx, kHelpDy, kTeachHelp);
-      break;
-    default:
-      break;
-  }
-  return 0;
+  return HandleButtonEvent(panel, control, event,
+                           {.commit = Teach,
+                            .press = [] { Threshold().teachPressed = true; },
+                            .help = {kTeachHelp, kHelpDx, kHelpDy}});
 }
 
 void RegisterTeachCallbacks() {

@@ -3,7 +3,7 @@
 #include "display/threshold_readback.h"
 #include "display/threshold_state.h"
 #include "display/video_block.h"
-#include "help/help_box.h"
+#include "help/button_events.h"
 #include "link/request.h"
 #include "runtime/clock.h"
 #include "runtime/constants.h"
@@ -58,15 +58,6 @@ int ActivateAutoThdSave(std::uint16_t percent, std::uint16_t selector) {
 }
 
 int CC_CBTNSaveThreshold(int panel, int control, int event, void*, int, int) {
-  switch (event) {
-    case rt::EVENT_COMMIT:
-      SaveAutoThreshold();
-      break;
-    case rt::EVENT_RIGHT_CLICK:
-      ToggleHelpBeside(panel, control, HelpBox::Main, kHelpDx, kHelpDy, kSaveHelp);
-      break;
-    default:
-      break;
-  }
-  return 0;
+  return HandleButtonEvent(panel, control, event,
+                           {.commit = SaveAutoThreshold, .help = {kSaveHelp, kHelpDx, kHelpDy}});
 }

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "display/button_help.h"
 #include "display/eval_window.h"
 #include "display/raw_view.h"
 #include "display/threshold_state.h"
+#include "help/button_events.h"
 #include "help/help_box.h"
 #include "link/line.h"
 #include "link/request.h"
@@ -105,9 +105,7 @@ void CommitEdgeField(int panel, int control, int cursor, int word, Clamp clamp) 
 }  // namespace
 
 int CC_ButtonReset(int panel, int control, int event, void*, int, int) {
-  if (event == rt::EVENT_COMMIT) ResetMaxMin();
-  if (event == rt::EVENT_RIGHT_CLICK) ToggleButtonHelp(panel, control, kResetHelp);
-  return 0;
+  return HandleButtonEvent(panel, control, event, {.commit = ResetMaxMin, .help = {kResetHelp}});
 }
 
 int CC_TOGGButtonZoom(int panel, int control, int event, void*, int, int) {

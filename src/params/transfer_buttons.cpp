@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "help/help_box.h"
+#include "help/button_events.h"
 #include "link/request.h"
 #include "link/run_state.h"
 #include "params/parameter_file.h"
@@ -188,34 +188,14 @@ int CC_RBTFile(int panel, int control, int event, void*, int, int) {
 }
 
 int CC_BTNSend(int panel, int control, int event, void*, int, int) {
-  switch (event) {
-    case rt::EVENT_COMMIT:
-      Send();
-      break;
-    case rt::EVENT_RIGHT_CLICK:
-      ToggleHelpBeside(panel, control, HelpBox::Main, kHelpDx, kSendHelpDy, kSendHelp);
-      break;
-    default:
-      break;
-  }
-  return 0;
+  return HandleButtonEvent(panel, control, event,
+                           {.commit = Send, .help = {kSendHelp, kHelpDx, kSendHelpDy}});
 }
 
 int CC_BTNGet(int panel, int control, int event, void*, int, int) {
-  switch (event) {
-    case rt::EVENT_LEFT_CLICK:
-      PrepareGet();
-      break;
-    case rt::EVENT_COMMIT:
-      Get();
-      break;
-    case rt::EVENT_RIGHT_CLICK:
-      ToggleHelpBeside(panel, control, HelpBox::Main, kHelpDx, kGetHelpDy, kGetHelp);
-      break;
-    default:
-      break;
-  }
-  return 0;
+  return HandleButtonEvent(
+      panel, control, event,
+      {.commit = Get, .press = PrepareGet, .help = {kGetHelp, kHelpDx, kGetHelpDy}});
 }
 
 void RegisterTransferCallbacks() {
