@@ -61,13 +61,10 @@ void SetEvalModeRing(int mode) {
   rt::SetCtrlVal(Panels().para1, ids::P1_EVAL_MODE, mode);
 }
 
-// Eval-Mode as it was before the calibration; unchanged when none was noted.
+// Every save and every end puts Eval-Mode back as it was noted when the
+// calibration began.
 std::uint16_t RestoreEvalMode() {
-  CalibrationState& c = Calibration();
-  std::uint16_t& mode = Params().para0[P0_EVAL_MODE];
-  if (c.evalModeNoted) mode = c.savedEvalMode;
-  c.evalModeNoted = false;
-  return mode;
+  return Params().para0[P0_EVAL_MODE] = Calibration().savedEvalMode;
 }
 
 void ClearAccepted() {
@@ -160,9 +157,7 @@ int ActivateCalibration() {
   if (!ExchangeCalibration(CalibrationStep::Start, "Starting calibration...")) return 0;
   ShowStatus("Calibration activated!");
   ShowSensorCalibration();
-  CalibrationState& c = Calibration();
-  c.savedEvalMode = Params().para0[P0_EVAL_MODE];
-  c.evalModeNoted = true;
+  Calibration().savedEvalMode = Params().para0[P0_EVAL_MODE];
   SetEvalModeRing(kCentreMode);
   rt::ProcessSystemEvents();
   Dim(ids::CAL_STEP1, false);

@@ -13,7 +13,6 @@ struct CalibrationState {
   bool accepted2 = false;
   LineFit fit;
   std::uint16_t savedEvalMode = 0;  // PARA0 Eval-Mode when the calibration began
-  bool evalModeNoted = false;       // until it is written back
 };
 
 CalibrationState& Calibration();

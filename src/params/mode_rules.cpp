@@ -62,10 +62,6 @@ bool LowerToleranceSetsBoth(int firmwareVersion) {
   return firmwareVersion <= kLastSharedToleranceFirmware;
 }
 
-bool UpperToleranceIgnored(int firmwareVersion) {
-  return firmwareVersion > 0 && LowerToleranceSetsBoth(firmwareVersion);
-}
-
 bool AnalogGroupShown(int analogOutMode) {
   return analogOutMode != 0;
 }

@@ -41,13 +41,11 @@ OperationView OperationModeView(int firmwareVersion, int hardwareCode, int opera
 // housing provides the tolerance).
 bool ToleranceFieldsDimmed(int hardwareMode, RuleSource source);
 
-// Up to firmware V3.02 the lower tolerance field sets both limits and the
-// sensor ignores the upper one (a version of 0 means no sensor answered yet).
+// Up to firmware V3.02 the lower tolerance field sets both limits (its edit
+// shows on both tolerance displays). Whether the upper field can be edited
+// depends on Hardware-Mode alone.
 inline constexpr int kLastSharedToleranceFirmware = 302;
 bool LowerToleranceSetsBoth(int firmwareVersion);
-// The upper tolerance field is dimmed for such a sensor once it has answered,
-// so parameter files can still be edited without a sensor.
-bool UpperToleranceIgnored(int firmwareVersion);
 
 // Analogue output: whether the analog-output group of the main panel is shown.
 bool AnalogGroupShown(int analogOutMode);

@@ -3,7 +3,6 @@
 #include "display/threshold_state.h"
 #include "display/video_block.h"
 #include "display/video_state.h"
-#include "link/run_state.h"
 #include "runtime/constants.h"
 #include "runtime/ui_model.h"
 #include "sensor/hardware_info.h"
@@ -45,10 +44,10 @@ void ShowAutoThreshold(const std::array<std::uint16_t, 256>& curve) {
   PlotVideoGraph(Video().profile, curve, Hardware().videoPositions);
 }
 
-// An edit never gives the save-threshold button back while a transfer loop
-// runs: the loop has the line, and its end sets the button from the selector.
+// The selector and the operation-mode switch set the save-threshold button by
+// their own rule, also while a loop runs.
 void SetSaveThresholdByEdit(bool dimmed) {
-  SetDimmed(Panels().para2, ids::P2_SAVE_THD, dimmed || RunMode().stopFlag == kStopRunning);
+  SetDimmed(Panels().para2, ids::P2_SAVE_THD, dimmed);
 }
 
 }  // namespace
@@ -117,8 +116,7 @@ void ApplyInternalTrigger(int intTriggerMode, RuleSource source) {
 
 void ApplyHardwareMode(int hardwareMode, RuleSource source) {
   const bool dimmed = ToleranceFieldsDimmed(hardwareMode, source);
-  SetDimmed(Panels().para1, ids::P1_TOL_UP,
-            dimmed || UpperToleranceIgnored(Hardware().firmwareVersion));
+  SetDimmed(Panels().para1, ids::P1_TOL_UP, dimmed);
   SetDimmed(Panels().para1, ids::P1_TOL_LOW, dimmed);
 }
 

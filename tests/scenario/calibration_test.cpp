@@ -129,6 +129,14 @@ TEST_F(Calibration_, TwoObjectsFittedAndSavedInTheSensor) {
                 ids::CAL_SAVE})
     EXPECT_TRUE(s_.dimmed(cal(), c)) << c;
   EXPECT_FALSE(Calibration().accepted1 || Calibration().accepted2);
+
+  // Every later end puts the noted mode back too, also after Send took the
+  // ring's 2 into the parameter set.
+  s_.click(s_.main(), ids::MAIN_SEND);
+  ASSERT_EQ(Params().para0[P0_EVAL_MODE], 2);
+  s_.click(cal(), ids::CAL_DISCARD);
+  EXPECT_EQ(Params().para0[P0_EVAL_MODE], 1);
+  EXPECT_EQ(s_.value(s_.panels().para1, ids::P1_EVAL_MODE), 1);
 }
 
 TEST_F(Calibration_, UntickingStepOneStillStartsTheCalibration) {

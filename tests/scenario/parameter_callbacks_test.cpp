@@ -188,20 +188,29 @@ TEST(ParameterModes, OperationModeSwitchTiesThresholdControlsOnOlderSensorsOnly)
   }
 }
 
-// The save-threshold button stays dimmed while video mode has the line, even
-// when AUTO is chosen meanwhile; the end of video mode gives it back.
-TEST(ParameterModes, AutoChosenDuringVideoModeKeepsSaveDimmedUntilTheEnd) {
-  Scenario s;
-  Start(s);
-  const int para2 = s.panels().para2;
-  bool dimmedWhileRunning = false;
-  s.at(s.now() + 0.5, [&] { s.postEnterValue(para2, ids::P2_VTHD_MODE, 1); });
-  s.at(s.now() + 1.0, [&] { dimmedWhileRunning = s.dimmed(para2, ids::P2_SAVE_THD); });
-  s.at(s.now() + 1.5, [&] { s.postClick(s.main(), ids::MAIN_STOP); });
-  s.click(s.main(), ids::MAIN_VIDEO);
-  EXPECT_EQ(s.value(para2, ids::P2_VTHD_MODE), 1);
-  EXPECT_TRUE(dimmedWhileRunning);
-  EXPECT_FALSE(s.dimmed(para2, ids::P2_SAVE_THD));
+// AUTO on the threshold selector gives the save-threshold button back at once,
+// also while video mode or a recording has the line, and the loop's end
+// leaves it so.
+TEST(ParameterModes, AutoChosenWhileALoopRunsGivesSaveBack) {
+  for (const bool recording : {false, true}) {
+    Scenario s;
+    Start(s);
+    const PanelHandles& p = s.panels();
+    s.enterValue(p.recorder, ids::REC_SAMPLES, 3);
+    s.enterValue(p.recorder, ids::REC_INTERVAL, 1.0);
+    bool dimmedWhileRunning = true;
+    s.at(s.now() + 0.5, [&] { s.postEnterValue(p.para2, ids::P2_VTHD_MODE, 1); });
+    s.at(s.now() + 1.0, [&] { dimmedWhileRunning = s.dimmed(p.para2, ids::P2_SAVE_THD); });
+    if (recording) {
+      s.click(p.recorder, ids::REC_START);
+    } else {
+      s.at(s.now() + 1.5, [&] { s.postClick(s.main(), ids::MAIN_STOP); });
+      s.click(s.main(), ids::MAIN_VIDEO);
+    }
+    EXPECT_EQ(s.value(p.para2, ids::P2_VTHD_MODE), 1) << recording;
+    EXPECT_FALSE(dimmedWhileRunning) << recording;
+    EXPECT_FALSE(s.dimmed(p.para2, ids::P2_SAVE_THD)) << recording;
+  }
 }
 
 TEST(ThresholdSlider, AutoReadsTheProfileAndDrawsThreeCurves) {

@@ -136,10 +136,9 @@ TEST(ParameterDisplay, ToleranceFieldsAndDisplaysByHardwareMode) {
   }
 }
 
-// Up to V3.02 the lower field sets both limits: on such a sensor (turned away
-// for an older program, so its parameters go only to files) the operator's
-// choice of a hardware mode with tolerance fields gives back only the lower one.
-TEST(ParameterDisplay, UpperToleranceFieldDimmedWhereTheSensorIgnoresIt) {
+// Hardware-Mode alone decides whether the tolerance fields can be edited,
+// also on a sensor up to V3.02, where the lower field sets both limits.
+TEST(ParameterDisplay, ToleranceFieldsFollowHardwareModeOnEveryFirmware) {
   for (int firmware : {302, 310}) {
     sim::SensorConfig config;
     config.model = *sim::MakeModel("XB-8", firmware);
@@ -148,8 +147,10 @@ TEST(ParameterDisplay, UpperToleranceFieldDimmedWhereTheSensorIgnoresIt) {
     const PanelHandles& p = s.panels();
     ASSERT_EQ(Hardware().firmwareVersion, firmware);
     s.enterValue(p.para2, ids::P2_HW_MODE, 2);
-    EXPECT_EQ(s.dimmed(p.para1, ids::P1_TOL_UP), firmware == 302) << firmware;
+    EXPECT_FALSE(s.dimmed(p.para1, ids::P1_TOL_UP)) << firmware;
     EXPECT_FALSE(s.dimmed(p.para1, ids::P1_TOL_LOW)) << firmware;
+    s.enterValue(p.para2, ids::P2_HW_MODE, 1);
+    EXPECT_TRUE(s.dimmed(p.para1, ids::P1_TOL_UP)) << firmware;
   }
 }
 
