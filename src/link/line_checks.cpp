@@ -6,6 +6,7 @@
 #include "link/frame_codec.h"
 #include "link/link_state.h"
 #include "link/serial_port.h"
+#include "link/trace.h"
 #include "runtime/clock.h"
 #include "runtime/events.h"
 #include "runtime/serial.h"
@@ -44,6 +45,7 @@ FirmwareText ReadFirmwareInfo(const OnWritten& onWritten) {
   FirmwareText result;
   result.waiting = std::clamp(AwaitBytes(kFirmwareTextBytes, rt::Timer()), 0, kBufferBytes);
   const int got = rt::ComRd(port, l.rx.data(), result.waiting);
+  TraceRaw(CommandCode(Command::FirmwareText), l.rx.data(), got < 0 ? 0 : got);
   if (got < kFirmwareTextBytes)
     std::fill(l.rx.begin() + std::max(got, 0), l.rx.begin() + kFirmwareTextBytes, 0);
   const char* raw = reinterpret_cast<const char*>(l.rx.data());

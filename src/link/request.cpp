@@ -5,6 +5,7 @@
 #include "link/frame_codec.h"
 #include "link/link_state.h"
 #include "link/run_state.h"
+#include "link/trace.h"
 #include "runtime/clock.h"
 #include "runtime/events.h"
 #include "runtime/serial.h"
@@ -44,7 +45,9 @@ int SendRequest(const Request& r) {
   if (r.data) std::copy(r.data->begin(), r.data->end(), l.data.begin());
   EncodeRequest(l.tx.data(), kRequestSync, CommandCode(r.command), r.argument, l.data.data());
   if (r.clearReplyClass) l.replyClass = kReplyClassNone;
-  return rt::ComWrt(l.portNumber, l.tx.data(), kFrameBytes);
+  const int written = rt::ComWrt(l.portNumber, l.tx.data(), kFrameBytes);
+  TraceRequest(l.tx.data(), written < 0 ? 0 : written);
+  return written;
 }
 
 std::optional<Reply> AwaitReply(Await what, double t0, CheckOrder order) {

@@ -2,6 +2,7 @@
 
 #include "link/frame_codec.h"
 #include "link/link_state.h"
+#include "link/trace.h"
 #include "runtime/constants.h"
 #include "runtime/serial.h"
 
@@ -63,7 +64,8 @@ void ConfigureOpenPort(std::uint16_t port, std::function<void()> lineLost) {
 void ComReceiveCallback(int port, int eventMask, void*) {
   if (!(eventMask & rt::LWRS_RECEIVE)) return;
   LinkState& l = Link();
-  rt::ComRd(port, l.rx.data(), kFrameBytes);
+  const int got = rt::ComRd(port, l.rx.data(), kFrameBytes);
+  TraceReply(l.rx.data(), got < 0 ? 0 : got);
   l.replyClass = DecodeReply(l.rx.data(), &l.data);
   l.last.replyClass = l.replyClass;
   for (int i = 0; i < static_cast<int>(l.last.frame.size()); ++i)

@@ -4,6 +4,7 @@
 
 #include "link/frame_codec.h"
 #include "link/link_state.h"
+#include "link/trace.h"
 #include "runtime/clock.h"
 #include "runtime/serial.h"
 
@@ -18,6 +19,7 @@ VideoBlock ReadVideoBlockWords(std::uint16_t first, std::uint16_t target,
   bool timedOut = false;
   const int n = std::clamp(AwaitBytes(kVideoBlockBytes, rt::Timer(), &timedOut), 0, kBufferBytes);
   const int got = rt::ComRd(l.portNumber, l.rx.data(), n);
+  TraceRaw(CommandCode(Command::VideoBlock), l.rx.data(), got < 0 ? 0 : got);
   VideoBlock block;
   if (got != kVideoBlockBytes) {
     block.answer = timedOut ? BlockAnswer::TimedOut : BlockAnswer::WrongCount;
