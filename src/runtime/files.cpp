@@ -91,11 +91,16 @@ std::string ProjectDir() {
   return folder;
 }
 
+// A file found nowhere is named beside the program, unless the program is
+// installed: then the data folder is where it should have been.
 std::string DataFilePath(const std::string& file) {
   const std::string programDir = ProgramDir();
   const std::string beside = MakePathname(programDir, file);
-  if (GetFileInfo(beside, nullptr) != 0) return beside;
-  return MakePathname(InstalledDataFolder(programDir), file);
+  const std::string installed = InstalledDataFolder(programDir);
+  std::error_code ec;
+  if (GetFileInfo(beside, nullptr) != 0 || !std::filesystem::is_directory(installed, ec))
+    return beside;
+  return MakePathname(installed, file);
 }
 
 int GetProjectDir(std::string* dir) {

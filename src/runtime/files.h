@@ -14,7 +14,8 @@ void SetProjectDir(const std::string& dir);
 int GetProjectDir(std::string* dir);
 std::string ProjectDir();
 // A file the program reads but never writes (panel layout, maker details):
-// beside the program when it is there, else in the installed data folder.
+// beside the program when it is there, else in the installed data folder when
+// there is one.
 std::string DataFilePath(const std::string& file);
 std::string MakePathname(const std::string& dir, const std::string& file);
 
