@@ -23,16 +23,13 @@ opens the device that the link COM<n> in that folder points to, else
 /dev/ttyS<n-1>.
 )";
 
-// What the options collect.
-struct Collected {
-  bool version = false;
-};
-
-void Declare(CLI::App& app, Collected& c) {
+// Options that end the program at once set their flag; options of a run go
+// straight into the CommandLine, one declaration each.
+void Declare(CLI::App& app, CommandLine& /*line*/, bool& version) {
   app.footer(kFiles);
   app.get_formatter()->column_width(16);
   app.set_help_flag("-h,--help", "print this text and exit");
-  app.add_flag("-V,--version", c.version,
+  app.add_flag("-V,--version", version,
                "print the version, the sensor firmware accepted and Qt's version, and exit");
 }
 
@@ -53,9 +50,9 @@ std::string VersionText(const std::string& qtVersion) {
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args, const std::string& qtVersion) {
   CommandLine line;
-  Collected c;
+  bool version = false;
   CLI::App app(kAbout, kName);
-  Declare(app, c);
+  Declare(app, line, version);
   std::vector<std::string> reversed(args.rbegin(), args.rend());  // the order CLI11 takes
   try {
     app.parse(reversed);
@@ -64,6 +61,6 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const std::st
   } catch (const CLI::ParseError& e) {
     return {false, kUsageError, std::string(kName) + ": " + e.what() + "\n\n" + app.help()};
   }
-  if (c.version) return {false, 0, VersionText(qtVersion)};
+  if (version) return {false, 0, VersionText(qtVersion)};
   return line;
 }

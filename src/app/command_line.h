@@ -9,6 +9,7 @@ struct CommandLine {
   bool run = true;  // false: print text and end with exitCode
   int exitCode = 0;
   std::string text;  // --help, --version, or the mistake and the usage
+  // The options of a run follow here.
 };
 
 // args without the program's name; qtVersion is the Qt library the program
