@@ -4,7 +4,7 @@ set -euo pipefail
 
 PACKAGES=(build-essential cmake qt6-base-dev qt6-qpa-plugins qt6-serialport-dev
           libqcustomplot-dev nlohmann-json3-dev libcli11-dev libgtest-dev libgmock-dev
-          libbenchmark-dev xvfb xauth clang-format)
+          libbenchmark-dev xvfb xauth clang-format dpkg-dev librsvg2-bin)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # The one test command: installs what is missing, checks the formatting and the
 # layers, builds everything and runs every test (unit, scenario, fuzz, front
-# end, end-to-end), then builds everything again with AddressSanitizer and
-# UndefinedBehaviorSanitizer in build-asan/ and runs every test there too.
+# end, end-to-end; ctest also builds the Debian package with scripts/package.sh,
+# unpacks it into build/package-root and starts the installed program there),
+# then builds everything again with AddressSanitizer and
+# UndefinedBehaviorSanitizer in build-asan/ and runs every test there too, but
+# the package.
 #   KAVRO_SKIP_SANITIZE=1  leaves out the sanitizer build (for a quick local run)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,8 +24,9 @@ bash scripts/check-layers.sh
 
 step "build"
 KAVRO_BUILD_DIR=build bash scripts/build.sh
-step "tests"
+step "tests, and the package"
 (cd build && ctest --output-on-failure -j"$jobs")
+ls build/kavro-xb-scope_*.deb
 
 if [ "${KAVRO_SKIP_SANITIZE:-0}" != 1 ]; then
   step "sanitizer build"
@@ -33,6 +37,6 @@ if [ "${KAVRO_SKIP_SANITIZE:-0}" != 1 ]; then
     ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:halt_on_error=1" \
     UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     LSAN_OPTIONS="suppressions=$supp:print_suppressions=0" \
-    ctest --output-on-failure -j"$jobs")
+    ctest --output-on-failure -j"$jobs" --label-exclude package)
 fi
 step "done"

@@ -97,10 +97,14 @@ void ApplyWindow(const ini::Store* store) {
   const bool size = Present(store, kApplication, "Panel width", &width) &&
                     Present(store, kApplication, "Panel height", &height);
   if (size) window = FitSize(window, width, height, screen);
-  // The place is checked against the size the window will have.
-  if (place) {
-    window = FitPlace(window, x, y, screen);
-    rt::SetPanelPos(main, window.top, window.left);
+  // The place is checked against the size the window will have; a size limited
+  // to the screen moves the window onto it even where the file gives no place.
+  if (place || size) {
+    const WindowRect placed =
+        FitPlace(window, place ? x : window.left, place ? y : window.top, screen);
+    if (place || placed.left != window.left || placed.top != window.top)
+      rt::SetPanelPos(main, placed.top, placed.left);
+    window = placed;
   }
   if (size) rt::SetPanelSize(main, window.height, window.width);
 }

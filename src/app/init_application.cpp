@@ -3,6 +3,7 @@
 #include "app/init_application.h"
 #include "app/app_settings.h"
 #include "app/program_state.h"
+#include "app/program_version.h"
 #include "display/threshold_state.h"
 #include "help/banner.h"
 #include "runtime/constants.h"
@@ -16,9 +17,9 @@
 namespace {
 
 void SetFixedTexts() {
-  App().version = "Version 3.18";
-  App().build = "Build: 09/Sep/2014";
-  App().title = "KAVRO-XB-Scope";
+  App().version = kVersionText;
+  App().build = kBuildText;
+  App().title = kProgramTitle;
 }
 
 // The settings file may change the port, the baud index and the main window.

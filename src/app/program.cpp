@@ -45,7 +45,7 @@ void ShowMainWindow() {
 
 bool LoadAllPanels() {
   ResetPanelHandles();
-  std::string file = rt::MakePathname(rt::ProjectDir(), kResourceFileName);
+  const std::string file = rt::DataFilePath(kResourceFileName);
   int main = rt::LoadPanel(0, file, ids::PANEL_MAIN);
   if (main < 0) return false;
   Panels().main = main;

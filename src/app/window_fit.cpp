@@ -33,8 +33,9 @@ WindowRect FitSize(WindowRect current, long width, long height, ScreenArea scree
 }
 
 WindowRect FitPlace(WindowRect sized, long left, long top, ScreenArea screen) {
+  const bool fillsScreen = sized.width >= screen.width || sized.height >= screen.height;
   if (screen.width <= 0 || screen.height <= 0 ||
-      TitleBarReachable(left, top, sized.width, screen)) {
+      (!fillsScreen && TitleBarReachable(left, top, sized.width, screen))) {
     sized.left = static_cast<int>(Clamp(left, -1'000'000, 1'000'000));
     sized.top = static_cast<int>(Clamp(top, -1'000'000, 1'000'000));
     return sized;

@@ -22,5 +22,6 @@ WindowRect FitSize(WindowRect current, long width, long height, ScreenArea scree
 // The place for a window of the given size wanted at left/top: taken as it is
 // while a grip of the title bar (the strip above the top edge) lies on the
 // screen; otherwise the window is moved the least way that brings it wholly
-// onto the screen.
+// onto the screen. A window as wide or as high as the screen (a size limited
+// to it) is always brought wholly onto it.
 WindowRect FitPlace(WindowRect sized, long left, long top, ScreenArea screen);

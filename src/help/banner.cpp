@@ -26,10 +26,15 @@ std::string TextOf(BannerText which, const Branding& brand) {
   return {};
 }
 
+// The logo's file name is taken in the folder of the maker file it came from.
 Branding BrandingOf(BannerOwner owner) {
   if (owner == BannerOwner::None) return {};
-  const MakerInfo info = LoadMakerInfo(rt::MakePathname(rt::ProjectDir(), kMakerFileName));
-  return owner == BannerOwner::Maker ? info.maker : info.distributor;
+  const std::string file = rt::DataFilePath(kMakerFileName);
+  const MakerInfo info = LoadMakerInfo(file);
+  Branding brand = owner == BannerOwner::Maker ? info.maker : info.distributor;
+  if (!brand.logo.empty())
+    brand.logo = rt::MakePathname(file.substr(0, file.find_last_of('/') + 1), brand.logo);
+  return brand;
 }
 
 void ShowPicture(const BannerLayout& layout, const Branding& brand) {
@@ -38,8 +43,7 @@ void ShowPicture(const BannerLayout& layout, const Branding& brand) {
   if (!layout.pictureShown) return;
   rt::SetCtrlAttribute(main, ids::MAIN_LOGO, rt::ATTR_LEFT, layout.pictureLeft);
   rt::SetCtrlAttribute(main, ids::MAIN_LOGO, rt::ATTR_TOP, layout.pictureTop);
-  if (!brand.logo.empty())
-    rt::DisplayImageFile(main, ids::MAIN_LOGO, rt::MakePathname(rt::ProjectDir(), brand.logo));
+  if (!brand.logo.empty()) rt::DisplayImageFile(main, ids::MAIN_LOGO, brand.logo);
 }
 
 }  // namespace

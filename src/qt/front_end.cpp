@@ -54,6 +54,10 @@ bool DisplayAvailable(int argc, char** argv) {
 
 }  // namespace
 
+const char* QtVersion() {
+  return qVersion();
+}
+
 bool Initialise(int& argc, char** argv) {
   FrontEnd& f = F();
   if (f.app) return true;

@@ -10,6 +10,9 @@ namespace qtfront {
 // used; nothing is shown then. argc must outlive the front end.
 bool Initialise(int& argc, char** argv);
 
+// The version of the Qt library the program runs with; usable before Initialise.
+const char* QtVersion();
+
 // Unhooks the front end from the run-time and closes every window.
 void Shutdown();
 

@@ -1,5 +1,7 @@
 #include "runtime/files.h"
 
+#include "runtime/program_places.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,12 +12,20 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
+#include <filesystem>
 
 namespace rt {
 namespace {
 
+// Set by tests: the program's folder and its files folder in one.
 std::string& ProjectDirRef() {
+  static std::string dir;
+  return dir;
+}
+
+std::string& FilesFolderRef() {
   static std::string dir;
   return dir;
 }
@@ -43,6 +53,26 @@ std::string FormatLocal(const char* format) {
   return buf;
 }
 
+std::string Env(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+ProgramSite SiteOf(const std::string& programDir) {
+  ProgramSite site;
+  site.programDir = programDir;
+  std::error_code ec;
+  site.installedDataFolder = std::filesystem::is_directory(InstalledDataFolder(programDir), ec);
+  site.programDirWritable = access(programDir.c_str(), W_OK) == 0;
+  site.xdgConfigHome = Env("XDG_CONFIG_HOME");
+  site.home = Env("HOME");
+  return site;
+}
+
+std::string ProgramDir() {
+  return ProjectDirRef().empty() ? ExecutableDir() : ProjectDirRef();
+}
+
 }  // namespace
 
 void SetProjectDir(const std::string& dir) {
@@ -50,8 +80,27 @@ void SetProjectDir(const std::string& dir) {
 }
 
 std::string ProjectDir() {
-  if (ProjectDirRef().empty()) ProjectDirRef() = ExecutableDir();
-  return ProjectDirRef();
+  if (!ProjectDirRef().empty()) return ProjectDirRef();
+  std::string& folder = FilesFolderRef();
+  if (folder.empty()) {
+    const std::string programDir = ExecutableDir();
+    folder = FilesFolder(SiteOf(programDir));
+    std::error_code ec;
+    if (folder != programDir) std::filesystem::create_directories(folder, ec);
+  }
+  return folder;
+}
+
+// A file found nowhere is named beside the program, unless the program is
+// installed: then the data folder is where it should have been.
+std::string DataFilePath(const std::string& file) {
+  const std::string programDir = ProgramDir();
+  const std::string beside = MakePathname(programDir, file);
+  const std::string installed = InstalledDataFolder(programDir);
+  std::error_code ec;
+  if (GetFileInfo(beside, nullptr) != 0 || !std::filesystem::is_directory(installed, ec))
+    return beside;
+  return MakePathname(installed, file);
 }
 
 int GetProjectDir(std::string* dir) {

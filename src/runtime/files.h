@@ -6,10 +6,17 @@
 
 namespace rt {
 
-// The directory that holds the program (tests point it elsewhere).
+// The folder where the program keeps the files it writes: beside itself when
+// run from its build folder, else the user's configuration folder (made when
+// first asked for; the choice is FilesFolder of program_places.h). Tests point
+// it elsewhere, and the data files are then looked for there first as well.
 void SetProjectDir(const std::string& dir);
 int GetProjectDir(std::string* dir);
 std::string ProjectDir();
+// A file the program reads but never writes (panel layout, maker details):
+// beside the program when it is there, else in the installed data folder when
+// there is one.
+std::string DataFilePath(const std::string& file);
 std::string MakePathname(const std::string& dir, const std::string& file);
 
 // 1 when the file exists, 0 when it does not, negative on error.

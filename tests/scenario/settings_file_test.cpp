@@ -146,7 +146,7 @@ TEST(SettingsWindowOnScreen, HugeSizeIsLimitedToTheScreenAndSavedSo) {
   SmallScreen screen;
   Scenario s;
   StartWith(s, WindowItems("20", "40", "1000000000", "1000000000"));
-  ExpectWindow(s, {20, 40, 1280, 800, rt::VAL_NO_ZOOM});
+  ExpectWindow(s, {0, 0, 1280, 800, rt::VAL_NO_ZOOM});
   s.closeMainWindow();
   const std::string saved = s.readProjectFile(kSettings);
   EXPECT_NE(saved.find("Panel width  = 1280\r\nPanel height = 800\r\n"), std::string::npos)

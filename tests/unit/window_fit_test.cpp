@@ -49,6 +49,10 @@ TEST(WindowFit, PlaceWithoutTheTitleBarOnTheScreenIsMovedOntoIt) {
 }
 
 TEST(WindowFit, WindowAsLargeAsTheScreenGoesToItsCorner) {
+  // 1000000000 x 1000000000 from the file, wanted 20/40 off the corner: all of it on the screen.
+  ExpectRect(FitPlace(FitSize(kResource, 1000000000, 1000000000, kScreen), 20, 40, kScreen),
+             {0, 0, 1280, 800});
+  ExpectRect(FitPlace({0, 0, 1280, 600}, 20, 40, kScreen), {0, 40, 1280, 600});
   const WindowRect full{0, 0, 1280, 800};
   ExpectRect(FitPlace(full, -100000, -100000, kScreen), {0, 0, 1280, 800});
   ExpectRect(FitPlace(full, INT_MAX, INT_MAX, kScreen), {0, 0, 1280, 800});
