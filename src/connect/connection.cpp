@@ -16,6 +16,7 @@
 #include "sensor/frame_mapping.h"
 #include "sensor/hardware_info.h"
 #include "sensor/parameter_set.h"
+#include "sensor/sensor_text.h"
 #include "ui/line_messages.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
@@ -150,8 +151,8 @@ int ConnectSensor() {
     rt::Delay(kStepPause);
     const FirmwareText firmwareText =
         ReadFirmwareInfo([](int) { ShowStatusOnBoth("Waiting for firmware info ..."); });
-    Hardware().firmwareText = firmwareText.text;
-    SetStatusText(firmwareText.text);
+    Hardware().firmwareText = PrintableSensorText(firmwareText.text);
+    SetStatusText(Hardware().firmwareText);
     if (firmwareText.waiting < kFirmwareTextBytes) {
       SetStatusText("Error reading firmware-info!");
     } else {
