@@ -172,4 +172,5 @@ void RegisterComSettingsCallbacks() {
   rt::RegisterCtrlCallback("CC_CBTNChangeBaudRate", CC_CBTNChangeBaudRate);
   rt::RegisterCtrlCallback("CC_DROPBaudRate", CC_DROPBaudRate);
   rt::RegisterCtrlCallback("CC_NUMrs232comport", CC_NUMrs232comport);
+  rt::RegisterCtrlCallback("CC_RINGPortList", CC_RINGPortList);
 }

@@ -1,9 +1,13 @@
-// The serial ports of this machine shown on the communication settings panel,
-// beside the Try to connect button and as the port number field's tooltip, so
-// that the operator finds the number of an adapter without guessing.
+// The serial ports of this machine on the communication settings panel: a list
+// the operator picks a port from, the hint under it, and the port number
+// field's tooltip. Picking a port puts its number into the port number field;
+// a port without one gets the lowest free number, for which the program makes
+// the COM<n> link itself. While the panel is shown the list follows adapters
+// plugged in and pulled.
 #pragma once
 
-// Lists the ports again and shows them; the list control is made on first use.
+// Lists the ports again, shows them, and keeps them current (at most once a
+// second) until the panel is hidden.
 void ShowPortList();
-// The list control, or 0 when it has not been made yet.
-int PortListControl();
+
+int CC_RINGPortList(int panel, int control, int event, void* data, int eventData1, int eventData2);

@@ -5,9 +5,25 @@
 std::string PortListLine(const PortListEntry& e) {
   std::string line = e.number > 0 ? std::to_string(e.number) : "-";
   line += ": " + e.name;
-  if (!e.description.empty()) line += " (" + e.description + ")";
-  if (e.number <= 0) line += " - link it as COM<n> beside the program";
+  std::string about = e.description;
+  if (!e.serialNumber.empty()) about += (about.empty() ? "serial " : ", serial ") + e.serialNumber;
+  if (!about.empty()) line += " (" + about + ")";
+  if (e.access == rt::PortAccess::NoPermission) line += " - no permission";
+  if (e.access == rt::PortAccess::Busy) line += " - busy";
   return line;
+}
+
+std::string PortAccessHint(const PortListEntry& e) {
+  switch (e.access) {
+    case rt::PortAccess::NoPermission:
+      return e.name + ": no permission. Join the group '" + e.group + "' (sudo usermod -aG " +
+             e.group + " $USER), then log out and in again.";
+    case rt::PortAccess::Busy:
+      return e.name + " is busy: another program holds it. Close that program first.";
+    case rt::PortAccess::Open:
+      break;
+  }
+  return {};
 }
 
 namespace {

@@ -16,6 +16,9 @@ SerialPortLister MakeQtSerialPortLister() {
       if (!maker.isEmpty() && !about.contains(maker))
         about += (about.isEmpty() ? "" : ", ") + maker;
       p.description = about.toStdString();
+      p.serialNumber = info.serialNumber().toStdString();
+      p.stablePath = StablePathOf(p.location);
+      p.access = CheckPortAccess(p.location, &p.group);
       ports.push_back(std::move(p));
     }
     return ports;

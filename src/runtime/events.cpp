@@ -10,6 +10,8 @@
 #include <deque>
 #include <limits>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "runtime/clock.h"
 #include "runtime/constants.h"
@@ -27,6 +29,12 @@ struct QueuedEvent {
   int data2;
 };
 
+struct RepeatingTimer {
+  double interval = 1.0;
+  double due = 0;
+  std::function<void()> tick;
+};
+
 struct EventState {
   std::map<std::string, CtrlCallback> ctrlCallbacks;
   std::map<std::string, PanelCallback> panelCallbacks;
@@ -35,6 +43,7 @@ struct EventState {
   int quitCode = 0;
   EventHost* host = nullptr;
   long turns = 0;
+  std::map<std::string, RepeatingTimer> timers;
 };
 
 EventState& E() {
@@ -56,6 +65,28 @@ void Dispatch(const QueuedEvent& ev) {
   if (c->dimmed && ev.event != EVENT_NONE) return;
   if (CtrlCallback cb = FindCtrlCallback(c->callback))
     cb(ev.panel, ev.control, ev.event, nullptr, ev.data1, ev.data2);
+}
+
+// Runs the timers that are due; a tick may stop or replace its own timer.
+void RunDueTimers() {
+  if (E().timers.empty()) return;
+  const double now = Timer();
+  std::vector<std::string> due;
+  for (const auto& [name, t] : E().timers)
+    if (t.due <= now) due.push_back(name);
+  for (const std::string& name : due) {
+    auto it = E().timers.find(name);
+    if (it == E().timers.end()) continue;
+    it->second.due = now + it->second.interval;
+    const std::function<void()> tick = it->second.tick;
+    tick();
+  }
+}
+
+double NextTimerDue() {
+  double next = std::numeric_limits<double>::infinity();
+  for (const auto& [name, t] : E().timers) next = std::min(next, t.due);
+  return next;
 }
 
 // Dispatches what is queued now; events queued by the callbacks wait for the
@@ -174,11 +205,25 @@ int ProcessSystemEvents() {
   PostCloseIfSignalled();
   DispatchSerialEvents();
   DispatchQueued();
+  RunDueTimers();
   return 0;
+}
+
+void StartRepeatingTimer(const std::string& name, double interval, std::function<void()> tick) {
+  E().timers[name] = {interval, Timer() + interval, std::move(tick)};
+}
+
+void StopRepeatingTimer(const std::string& name) {
+  E().timers.erase(name);
+}
+
+bool RepeatingTimerRuns(const std::string& name) {
+  return E().timers.count(name) > 0;
 }
 
 void WaitForEvents(double deadline) {
   if (EventsPending() || SerialEventsPending() || g_terminationSignal) return;
+  deadline = std::min(deadline, NextTimerDue());
   Clock& clock = CurrentClock();
   if (clock.advanceUntil(deadline)) return;
   const bool bounded = !std::isinf(deadline);
@@ -233,6 +278,7 @@ void SetEventHost(EventHost* host) {
 
 void ResetEvents() {
   E().queue.clear();
+  E().timers.clear();
   E().quit = false;
   E().quitCode = 0;
 }

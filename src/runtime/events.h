@@ -24,6 +24,13 @@ void PostCtrlEvent(int panel, int control, int event, int eventData1 = 0, int ev
 void PostPanelEvent(int panel, int event, int eventData1 = 0, int eventData2 = 0);
 bool EventsPending();
 
+// A repeating timer: tick runs every interval seconds inside event processing
+// until it is stopped. Setting a timer of the same name again replaces it; a
+// sleeping program wakes for it and for nothing else it did not ask for.
+void StartRepeatingTimer(const std::string& name, double interval, std::function<void()> tick);
+void StopRepeatingTimer(const std::string& name);
+bool RepeatingTimerRuns(const std::string& name);
+
 // Dispatches the pending events (user interface and serial) and returns.
 int ProcessSystemEvents();
 // Sleeps until an event may be pending (input, a byte on a line, a due timer)

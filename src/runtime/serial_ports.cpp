@@ -68,15 +68,36 @@ std::vector<PortLink> PortLinksInProgramDir() {
 }
 
 int PortNumberForDevice(const SerialPortInfo& port) {
-  if (!port.location.empty()) {
-    for (int n = 1; n <= kHighestPort; ++n)
-      if (SameFile(PortLinkPath(n), port.location)) return n;
+  for (const PortLink& link : PortLinksInProgramDir()) {
+    const bool named =
+        !link.target.empty() && (link.target == port.location || link.target == port.stablePath);
+    if (named || (!port.location.empty() && SameFile(PortLinkPath(link.number), port.location)))
+      return link.number;
   }
   // A link of that number leads elsewhere and takes the number away.
   const int n = PortNumberOfSystemName(port.name);
   std::error_code ec;
   if (n > 0 && std::filesystem::exists(PortLinkPath(n), ec)) return 0;
   return n;
+}
+
+int LowestFreePortNumber(const std::vector<SerialPortInfo>& ports) {
+  std::vector<bool> taken(kHighestPort + 1, false);
+  for (const PortLink& link : PortLinksInProgramDir()) taken[link.number] = true;
+  for (const SerialPortInfo& port : ports) taken[PortNumberOfSystemName(port.name)] = true;
+  for (int n = 1; n <= kHighestPort; ++n)
+    if (!taken[n]) return n;
+  return 0;
+}
+
+bool MakePortLink(int number, const std::string& target, std::string* error) {
+  std::error_code ec;
+  const std::filesystem::path link = PortLinkPath(number);
+  std::filesystem::create_directories(link.parent_path(), ec);
+  ec.clear();
+  std::filesystem::create_symlink(target, link, ec);
+  if (ec && error) *error = ec.message();
+  return !ec;
 }
 
 }  // namespace rt

@@ -8,10 +8,21 @@
 
 namespace rt {
 
+// Whether this user may open a port now.
+enum class PortAccess {
+  Open,          // nothing stands in the way that can be seen before opening
+  NoPermission,  // the device refuses this user: it belongs to a group (dialout)
+  Busy,          // another program holds it
+};
+
 struct SerialPortInfo {
-  std::string name;         // system name: ttyUSB0, ttyS0, COM3
-  std::string location;     // device path: /dev/ttyUSB0, \\.\COM3
-  std::string description;  // what the platform knows of it (adapter, maker); may be empty
+  std::string name;               // system name: ttyUSB0, ttyS0, COM3
+  std::string location;           // device path: /dev/ttyUSB0, \\.\COM3
+  std::string description;        // what the platform knows of it (adapter, maker); may be empty
+  std::string serialNumber = {};  // of a USB adapter; may be empty
+  std::string stablePath = {};    // finds the same adapter in any socket; may be empty
+  PortAccess access = PortAccess::Open;
+  std::string group = {};  // the device's group, where access is refused
 };
 
 using SerialPortLister = std::function<std::vector<SerialPortInfo>()>;
@@ -32,5 +43,18 @@ std::vector<PortLink> PortLinksInProgramDir();
 // The port number that opens this device: the first COM<n> link in the program
 // directory that leads to it, else the platform's number; 0 when none does.
 int PortNumberForDevice(const SerialPortInfo& port);
+
+// The lowest number that neither a COM<n> link nor a listed port takes.
+int LowestFreePortNumber(const std::vector<SerialPortInfo>& ports);
+// Makes the link COM<number> in the program directory lead to target; false
+// (with the system's reason) when it cannot.
+bool MakePortLink(int number, const std::string& target, std::string* error);
+
+// What stands between this user and the device, looked at without opening it
+// (an adapter may reset when it is opened): the device's permissions, and
+// another program that has it open or holds its lock file.
+PortAccess CheckPortAccess(const std::string& device, std::string* group);
+// The link in /dev/serial/by-id that leads to the device, or "".
+std::string StablePathOf(const std::string& device);
 
 }  // namespace rt

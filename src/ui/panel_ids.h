@@ -131,5 +131,7 @@ inline constexpr int COM_DISCARD = 10;
 inline constexpr int COM_TRY = 11;
 inline constexpr int COM_HELP = 12;
 inline constexpr int COM_CHANGE_BAUD = 13;
+inline constexpr int COM_PORT_LIST = 14;  // the machine's ports to pick from
+inline constexpr int COM_PORT_HINT = 15;  // why a port will not open, or what picking did
 
 }  // namespace ids

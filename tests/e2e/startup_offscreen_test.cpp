@@ -3,14 +3,22 @@
 // pseudo-terminal: what the operator would read on the screen afterwards.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QWidget>
+
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "app/program.h"
 #include "e2e/e2e_support.h"
 #include "harness/screen_time.h"
 #include "qt/front_end.h"
+#include "runtime/constants.h"
 #include "runtime/events.h"
 #include "runtime/ui_model.h"
 #include "ui/panel_ids.h"
@@ -59,6 +67,45 @@ TEST_F(StartUpOffscreen, ConnectsToTheVirtualSensorThroughAPseudoTerminal) {
   EXPECT_TRUE(titled);
 
   EXPECT_EQ(CommandsInSimLog(program.simLog()), (std::vector<int>{0, 5, 7, 10, 2, 2, 9, 9, 9, 9}));
+  ShutDown();
+}
+
+std::vector<std::string> PortListLabels() {
+  std::vector<std::string> labels;
+  if (const rt::Control* list = rt::FindControl(Panels().comset, ids::COM_PORT_LIST))
+    for (const rt::RingItem& item : list->items) labels.push_back(item.label);
+  return labels;
+}
+
+bool ListHas(const std::string& label) {
+  rt::ProcessSystemEvents();
+  const auto labels = PortListLabels();
+  return std::find(labels.begin(), labels.end(), label) != labels.end();
+}
+
+// A pseudo-terminal linked as COM7 beside the program while the settings panel
+// is open shows up in its list, and goes when the link goes.
+TEST_F(StartUpOffscreen, PortListFollowsALinkMadeAndRemovedWhileThePanelIsOpen) {
+  ProgramBesideSim program;
+  ASSERT_TRUE(program.started());
+  rt::SetCtrlVal(Panels().main, ids::MAIN_CONNECT, 1);  // the toggle as a click leaves it
+  rt::PostCtrlEvent(Panels().main, ids::MAIN_CONNECT, rt::EVENT_COMMIT);
+  ASSERT_TRUE(WaitFor(2.0, [] {
+    rt::ProcessSystemEvents();
+    const rt::Panel* p = rt::FindPanel(Panels().comset);
+    return p && p->visible;
+  }));
+  const int master = posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(master, 0);
+  ASSERT_EQ(grantpt(master), 0);
+  ASSERT_EQ(unlockpt(master), 0);
+  const std::string pts = ptsname(master);
+  const std::string link = program.dir().file("COM7");
+  std::filesystem::create_symlink(pts, link);
+  EXPECT_TRUE(WaitFor(3.0, [&] { return ListHas("7: COM7 (" + pts + ")"); }));
+  std::filesystem::remove(link);
+  EXPECT_TRUE(WaitFor(3.0, [&] { return !ListHas("7: COM7 (" + pts + ")"); }));
+  close(master);
   ShutDown();
 }
 

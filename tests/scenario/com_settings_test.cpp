@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "connect/port_list.h"
 #include "harness/scenario.h"
 #include "in_process_port.h"
 #include "link/link_state.h"
@@ -130,31 +129,52 @@ TEST_F(BaudChange, WithoutAnAcknowledgementTheOldRateStays) {
   EXPECT_LT(cycles, 40);
 }
 
-TEST_F(ComSettings_, PortListShowsWhichNumberReachesWhichPortWhenThePanelOpens) {
-  const std::string device = s_.projectPath("usb-adapter");
-  std::ofstream(device).put('x');
-  std::filesystem::create_symlink(device, s_.projectPath("COM3"));
-  s_.setSerialPorts({{"ttyS0", "/dev/ttyS0", ""},
-                     {"ttyUSB0", device, "FT232R USB UART"},
-                     {"ttyUSB1", "/dev/ttyUSB1", "CP2102"}});
+// The machine's ports to pick from. The list follows an adapter plugged in
+// while the panel is open and marks a port this user may not open; picking an
+// adapter without a number gives it the lowest free one through a link the
+// program makes, and TRY TO CONNECT and ACCEPT keep it.
+TEST_F(ComSettings_, PickAPortFromTheListAndConnect) {
+  rt::SerialPortInfo usb{"ttyUSB0", "/dev/ttyUSB0", "FT232R USB UART, FTDI"};
+  usb.serialNumber = "A10K3Z9B";
+  usb.stablePath = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10K3Z9B-if00-port0";
+  rt::SerialPortInfo refused{"ttyACM0", "/dev/ttyACM0", "Arduino"};
+  refused.access = rt::PortAccess::NoPermission;
+  refused.group = "dialout";
+  const rt::SerialPortInfo builtIn{"ttyS0", "/dev/ttyS0", ""};
+  s_.setSerialPorts({builtIn, usb});
   s_.attachSensor();
   ASSERT_TRUE(s_.startUp());
   openPanel();
-  const int list = PortListControl();
-  ASSERT_NE(list, 0);
-  EXPECT_EQ(s_.text(comset(), list),
-            "1: ttyS0\n3: ttyUSB0 (FT232R USB UART)\n-: ttyUSB1 (CP2102) - link it as COM<n> "
-            "besid...");
-  EXPECT_EQ(s_.control(comset(), ids::COM_PORT).tooltip,
-            "1: ttyS0\n3: ttyUSB0 (FT232R USB UART)\n"
-            "-: ttyUSB1 (CP2102) - link it as COM<n> beside the program");
-  // Shown again after an adapter was pulled: the list is read anew, and the
-  // link it leaves behind still tells where port 3 leads.
-  s_.click(comset(), ids::COM_DISCARD);
-  s_.setSerialPorts({{"ttyS0", "/dev/ttyS0", ""}});
+  const auto labels = [&] {
+    std::vector<std::string> out;
+    for (const rt::RingItem& item : s_.control(comset(), ids::COM_PORT_LIST).items)
+      out.push_back(item.label);
+    return out;
+  };
+  s_.setSerialPorts({builtIn, usb, refused});
+  s_.run(2.0);
+  EXPECT_EQ(labels(),
+            (std::vector<std::string>{"Pick a port ...", "1: ttyS0",
+                                      "-: ttyUSB0 (FT232R USB UART, FTDI, serial A10K3Z9B)",
+                                      "-: ttyACM0 (Arduino) - no permission"}));
+  EXPECT_NE(s_.text(comset(), ids::COM_PORT_HINT).find("group 'dialout'"), std::string::npos);
+
+  s_.enterValue(comset(), ids::COM_PORT_LIST, 1);  // the adapter
+  EXPECT_EQ(s_.value(comset(), ids::COM_PORT), 2);
+  EXPECT_EQ(std::filesystem::read_symlink(s_.projectPath("COM2")), usb.stablePath);
+  EXPECT_EQ(labels()[2], "2: ttyUSB0 (FT232R USB UART, FTDI, serial A10K3Z9B)");
+  s_.click(comset(), ids::COM_TRY);
+  EXPECT_FALSE(s_.dimmed(comset(), ids::COM_ACCEPT));
+  s_.click(comset(), ids::COM_ACCEPT);
+  EXPECT_NE(s_.readProjectFile("XB-Scope.ini").find("COM Port = 2"), std::string::npos);
+
+  // Pulled while the panel is shown again: gone within two seconds, its link
+  // left behind still tells where port 2 leads.
   openPanel();
-  EXPECT_EQ(PortListControl(), list);
-  EXPECT_EQ(s_.text(comset(), list), "1: ttyS0\n3: COM3 (" + device + ")");
+  s_.setSerialPorts({builtIn});
+  s_.run(2.0);
+  EXPECT_EQ(labels(), (std::vector<std::string>{"Pick a port ...", "1: ttyS0",
+                                                "2: COM2 (" + usb.stablePath + ")"}));
 }
 
 }  // namespace

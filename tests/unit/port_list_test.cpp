@@ -1,6 +1,7 @@
 // Which port number reaches which serial port of the machine, and the text the
 // communication settings panel shows of it.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -16,12 +17,16 @@ namespace {
 
 TEST(PortListText, NumberedFirstThenUnnumberedCutToLinesAndWidth) {
   const std::vector<PortListEntry> ports = {
-      {0, "ttyACM0", "Arduino"}, {4, "ttyS3", ""}, {2, "ttyUSB0", "FT232R USB UART"}};
+      {0, "ttyACM0", "Arduino", "", rt::PortAccess::Busy, ""},
+      {4, "ttyS3", "", "", rt::PortAccess::NoPermission, "dialout"},
+      {2, "ttyUSB0", "FT232R USB UART", "A10K3Z9B"}};
   EXPECT_EQ(PortListText(ports, 10),
-            "2: ttyUSB0 (FT232R USB UART)\n4: ttyS3\n"
-            "-: ttyACM0 (Arduino) - link it as COM<n> beside the program");
+            "2: ttyUSB0 (FT232R USB UART, serial A10K3Z9B)\n4: ttyS3 - no permission\n"
+            "-: ttyACM0 (Arduino) - busy");
   EXPECT_EQ(PortListText(ports, 2, 20), "2: ttyUSB0 (FT232...\n+ 2 more");
   EXPECT_EQ(PortListText({}, 3), "No serial port found on this PC");
+  EXPECT_NE(PortAccessHint(ports[1]).find("sudo usermod -aG dialout $USER"), std::string::npos);
+  EXPECT_EQ(PortAccessHint(ports[2]), "");
 }
 
 TEST(PortNumbers, PlatformNumberingOfSystemNames) {
@@ -64,6 +69,36 @@ TEST_F(PortLinks, LinksAreListedAndTakeTheirNumbers) {
   // COM1 leads elsewhere, so ttyS0 has no number; ttyS1 keeps its 2.
   EXPECT_EQ(rt::PortNumberForDevice({"ttyS0", "/dev/ttyS0", ""}), 0);
   EXPECT_EQ(rt::PortNumberForDevice({"ttyS1", "/dev/ttyS1", ""}), 2);
+  // The lowest number that no link and no listed port takes; a link made for
+  // it names the adapter by its stable path, even before that exists.
+  EXPECT_EQ(rt::LowestFreePortNumber({{"ttyS1", "/dev/ttyS1", ""}}), 3);
+  std::string error;
+  ASSERT_TRUE(rt::MakePortLink(3, "/dev/serial/by-id/usb-FTDI_A10K3Z9B", &error)) << error;
+  rt::SerialPortInfo usb{"ttyUSB7", "/dev/ttyUSB7", ""};
+  usb.stablePath = "/dev/serial/by-id/usb-FTDI_A10K3Z9B";
+  EXPECT_EQ(rt::PortNumberForDevice(usb), 3);
+  EXPECT_FALSE(rt::MakePortLink(3, "/dev/ttyUSB8", &error));
+  EXPECT_FALSE(error.empty());
+}
+
+// A device this user may not open names the group that owns it; looked at as
+// an ordinary user (a child process that gives up root first).
+TEST_F(PortLinks, RefusedDeviceNamesItsGroup) {
+  const std::string device = dir_ + "/adapter";
+  fs::permissions(device, fs::perms::none);
+  fs::permissions(dir_, fs::perms::all);
+  const pid_t child = fork();
+  if (child == 0) {
+    if (getuid() == 0 && setuid(65534) != 0) _exit(3);
+    std::string group;
+    const bool refused = rt::CheckPortAccess(device, &group) == rt::PortAccess::NoPermission;
+    _exit(refused && !group.empty() ? 0 : 1);
+  }
+  int status = -1;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  fs::permissions(device, fs::perms::owner_all);
+  EXPECT_EQ(rt::CheckPortAccess(device, nullptr), rt::PortAccess::Open);
 }
 
 }  // namespace

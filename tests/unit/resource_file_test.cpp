@@ -198,6 +198,8 @@ const std::vector<Expected>& AllControls() {
       {PANEL_COMSET, COM_TRY, K::CommandButton, "CC_CBTNTryToConnect"},
       {PANEL_COMSET, COM_HELP, K::TextBox, "CC_HelpText3"},
       {PANEL_COMSET, COM_CHANGE_BAUD, K::CommandButton, "CC_CBTNChangeBaudRate"},
+      {PANEL_COMSET, COM_PORT_LIST, K::Ring, "CC_RINGPortList"},
+      {PANEL_COMSET, COM_PORT_HINT, K::TextMessage, ""},
   };
   return all;
 }
