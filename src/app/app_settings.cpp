@@ -1,11 +1,14 @@
 #include "app/app_settings.h"
 
+#include <cstring>
+
 #include "app/window_fit.h"
 
 #include "ini/ini_store.h"
 #include "link/line.h"
 #include "params/parameter_display.h"
 #include "runtime/constants.h"
+#include "runtime/dialogs.h"
 #include "runtime/files.h"
 #include "runtime/ui_model.h"
 #include "sensor/hardware_info.h"
@@ -122,7 +125,14 @@ void SaveAppSettings(const std::string& path) {
   PutWindow(store.get());
   ini::Ini_PutInt(store.get(), kHardwareInfo, "Hardware-Type",
                   SavedHardwareType(Hardware().hardwareType));
-  ini::Ini_WriteToFile(store.get(), path);
+  int error = 0;
+  if (ini::Ini_WriteToFile(store.get(), path, &error) != 0) {
+    // The file of the last save stays as it was; the operator learns why the
+    // new settings were not kept.
+    rt::MessagePopup("ATTENTION!", "The settings file\n" + path + "\ncould not be written:\n" +
+                                       std::strerror(error));
+    return;
+  }
   rt::SetFileAttrs(path, -1, -1, 1, -1);
 }
 

@@ -106,9 +106,11 @@ std::string Ini_ToText(const Store* store);
 // (also for a null store) when only part of the text could be taken in.
 int Ini_ReadFromText(Store* store, const std::string& text);
 
-// Writes the store to the file at `path`, replacing it. Returns 0, kErrCannotOpenFile,
-// kErrFileIo, or kErrOutOfMemory for a null store (the file is then left alone).
-int Ini_WriteToFile(const Store* store, const std::string& path);
+// Writes the store to the file at `path`, replacing it only once the new text is whole
+// on the disk. Returns 0, kErrCannotOpenFile, kErrFileIo, or kErrOutOfMemory for a null
+// store; on any error the file is left as it was, and *systemError (when given) holds the
+// system's error number.
+int Ini_WriteToFile(const Store* store, const std::string& path, int* systemError = nullptr);
 
 // Reads the file at `path` into the store. Returns 0, kErrCannotOpenFile when the file cannot
 // be opened, kErrFileIo when it cannot be read (nothing is taken in then), or kErrOutOfMemory.

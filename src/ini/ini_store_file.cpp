@@ -4,20 +4,44 @@
 #include "ini/ini_store.h"
 #include "runtime/files.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <new>
 
 namespace ini {
 
-int Ini_WriteToFile(const Store* store, const std::string& path) {
+int Ini_WriteToFile(const Store* store, const std::string& path, int* systemError) {
+  int ignored = 0;
+  int& error = systemError ? *systemError : ignored;
+  error = 0;
   if (store == nullptr) return kErrOutOfMemory;
   const std::string text = Ini_ToText(store);
   // An empty text for a store with sections means the text could not be built.
   if (text.empty() && !store->sections.empty()) return kErrOutOfMemory;
-  std::FILE* file = rt::OpenDataFile(path, true);
-  if (file == nullptr) return kErrCannotOpenFile;
+  if (!rt::IsDataFilePath(path)) {
+    error = EINVAL;
+    return kErrCannotOpenFile;
+  }
+  // The new text goes into a file of its own beside the old one and takes its
+  // place only once it is whole: a write the disk refuses leaves the old file
+  // as it was.
+  const std::string fresh = path + ".kavro-new";
+  std::FILE* file = rt::OpenDataFile(fresh, true);
+  if (file == nullptr) {
+    error = errno;
+    return kErrCannotOpenFile;
+  }
   bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  if (std::fclose(file) != 0) written = false;
+  if (!written) error = errno;
+  if (std::fclose(file) != 0 && written) {
+    written = false;
+    error = errno;
+  }
+  if (written && std::rename(fresh.c_str(), path.c_str()) != 0) {
+    written = false;
+    error = errno;
+  }
+  if (!written) std::remove(fresh.c_str());
   return written ? 0 : kErrFileIo;
 }
 

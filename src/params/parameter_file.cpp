@@ -1,5 +1,7 @@
 #include "params/parameter_file.h"
 
+#include <cerrno>
+
 #include "sensor/hardware_info.h"
 
 namespace {
@@ -98,18 +100,22 @@ bool ParameterFileApplies(std::uint16_t hardwareType) {
   return hardwareType == 1 || hardwareType == 3;
 }
 
-void WriteParameterFile(const std::string& path) {
+int WriteParameterFile(const std::string& path) {
   ini::StorePtr store(ini::Ini_New(0));
-  if (!store) return;
+  if (!store) return ENOMEM;
   PutParameterSet(store.get(), Params());
-  ini::Ini_WriteToFile(store.get(), path);
+  int error = 0;
+  ini::Ini_WriteToFile(store.get(), path, &error);
+  return error;
 }
 
-int ReadParameterFile(const std::string& path) {
+int ReadParameterFile(const std::string& path, int* readError) {
   ini::StorePtr store(ini::Ini_New(0));
   if (!store) return 0;
   // A file that cannot be read leaves an empty store: nothing changes.
-  ini::Ini_ReadFromFile(store.get(), path);
+  errno = 0;
+  const int read = ini::Ini_ReadFromFile(store.get(), path);
+  if (readError) *readError = read == 0 ? 0 : (errno != 0 ? errno : EIO);
   if (!ParameterFileApplies(Hardware().hardwareType)) return 0;
   TakeParameterSet(store.get(), Params());
   return 1;

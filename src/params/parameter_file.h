@@ -27,10 +27,13 @@ void TakeParameterSet(const ini::Store* store, ParameterSet& set);
 // Files are applied only for a sensor identified as Hardware-Type 1 or 3.
 bool ParameterFileApplies(std::uint16_t hardwareType);
 
-// Writes the program's parameter set to the file, replacing it. Errors are not reported.
-void WriteParameterFile(const std::string& path);
+// Writes the program's parameter set to the file, replacing it only once the new file is
+// whole. Returns 0, or the system's error number when the disk refused it (the old file then
+// stays as it was).
+int WriteParameterFile(const std::string& path);
 
 // Reads the file into the program's parameter set. Returns 1 when the file was applied (a
 // missing or unreadable file simply carries no items), 0 when the identified sensor's
-// Hardware-Type does not allow it and the set was left alone.
-int ReadParameterFile(const std::string& path);
+// Hardware-Type does not allow it and the set was left alone. *readError (when given) is the
+// system's error number when the file could not be read, else 0.
+int ReadParameterFile(const std::string& path, int* readError = nullptr);

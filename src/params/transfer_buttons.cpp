@@ -1,5 +1,6 @@
 #include "params/transfer_buttons.h"
 
+#include <cstring>
 #include <string>
 
 #include "help/button_events.h"
@@ -101,6 +102,12 @@ bool ChooseParameterFile(const char* title, bool save) {
   return true;
 }
 
+// The status line keeps its short text; the box says which file and why.
+void TellFileRefused(const std::string& path, const char* what, int error) {
+  rt::MessagePopup("ATTENTION!", "The parameter file\n" + path + "\ncould not be " + what + ":\n" +
+                                     std::strerror(error));
+}
+
 void SaveParametersToFile() {
   if (!ChooseParameterFile("KAVRO-XB-Series Parameter File", true)) {
     ShowStatus(kSavingToFileFailed);
@@ -117,7 +124,11 @@ void SaveParametersToFile() {
     ShowStatus(kNotSavedToFile);
     return;
   }
-  WriteParameterFile(path);
+  if (const int error = WriteParameterFile(path)) {
+    ShowStatus(kSavingToFileFailed);
+    TellFileRefused(path, "written", error);
+    return;
+  }
   ShowStatus(kSavedToFile);
 }
 
@@ -130,7 +141,13 @@ void LoadParametersFromFile() {
     ShowStatus(kNotReadFromFile);
     return;
   }
-  const int applied = ReadParameterFile(Transfer().parameterFilePath);
+  int error = 0;
+  const int applied = ReadParameterFile(Transfer().parameterFilePath, &error);
+  if (error != 0) {  // gone since the dialog, or unreadable: the set is unchanged
+    ShowStatus(kNotReadFromFile);
+    TellFileRefused(Transfer().parameterFilePath, "read", error);
+    return;
+  }
   // The file target makes no exchange with the sensor: only the panels are
   // refreshed, from the set as it now stands (unchanged when not applied).
   GetParameterFrame(kTargetFile, 1);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "display/measurement_display.h"
@@ -35,6 +36,12 @@ constexpr int kModeTimed = 0;      // STATIC(REC): the recorder asks for each sa
 constexpr int kModeTriggered = 1;  // EXT-IN0-L/H: the sensor sends a sample on IN0
 constexpr double kTriggerPoll = 0.1;
 constexpr std::uint16_t kTriggeredHeaderSamples = 32000;
+
+// Samples counted, and those of them that reached the file.
+struct Tally {
+  long counted = 0;
+  long written = 0;
+};
 
 struct Plan {
   int mode = kModeTimed;
@@ -79,7 +86,7 @@ Plan WriteHeader(rt::AppendFile& file) {
   h.samples = mode == kModeTriggered ? kTriggeredHeaderSamples : samples;
   h.umOffset = Params().umOffset;
   h.umSlope = Params().umSlope;
-  file.append(RecordHeaderText(h));  // a file that cannot be written is not an error
+  file.append(RecordHeaderText(h));  // a file that cannot be written stops nothing
   return {mode, mode == kModeTimed ? interval : kTriggerPoll, samples};
 }
 
@@ -95,15 +102,15 @@ bool RequestSample() {
 }
 
 // The sample that arrived goes to the file before the counter shows it.
-void RecordArrivedSample(const Reply& reply, rt::AppendFile& file, long& counter) {
+void RecordArrivedSample(const Reply& reply, rt::AppendFile& file, Tally& tally) {
   const RecorderSample s = RecorderSampleFromReply(reply.data);
   SetRecorderSample(Measurement(), s);
   ShowMeasurement(Measurement(), Params(), Hardware());
   const SampleRecord sample{s.mValue, s.eLeft, s.eRight, s.edges,
                             static_cast<std::int32_t>(s.micrometre)};
   SetRecorderBoxText("APPEND TO DATA-FILE...");
-  file.append(RecordLineText(sample));
-  ++counter;
+  if (file.append(RecordLineText(sample))) ++tally.written;
+  const long counter = ++tally.counted;
   rt::SetCtrlVal(Panels().recorder, ids::REC_COUNTER, counter);
   ShowStatus("Data-Recorder active!   Sample: " + std::to_string(counter));
   ForgetReplies();
@@ -117,13 +124,13 @@ double NextWake(const Plan& plan, double start, double lastSample) {
   return std::min(lastSample + plan.interval, nextSecond);
 }
 
-void SampleLoop(const Plan& plan, rt::AppendFile& file) {
+Tally SampleLoop(const Plan& plan, rt::AppendFile& file) {
   int& stop = RunMode().stopFlag;
   const double start = rt::Timer();
   double lastSample = start;
   stop = kStopRunning;
   ForgetReplies();
-  long counter = 0;
+  Tally tally;
   while (stop == kStopRunning) {
     // The interval runs from the moment a sample was found due, not on a grid.
     if (rt::Timer() - lastSample >= plan.interval) {
@@ -135,13 +142,23 @@ void SampleLoop(const Plan& plan, rt::AppendFile& file) {
         stop = kStopRecorderTimeout;
       }
       if (const auto sample = ReplyThatMeets(Await::Recorder))
-        RecordArrivedSample(*sample, file, counter);
+        RecordArrivedSample(*sample, file, tally);
     }
     ShowDuration(static_cast<long>(rt::Timer() - start));
-    if (counter >= plan.samples) stop = kStopRecorderDone;
+    if (tally.counted >= plan.samples) stop = kStopRecorderDone;
     rt::ProcessSystemEvents();
     if (stop == kStopRunning) rt::WaitForEvents(NextWake(plan, start, lastSample));
   }
+  return tally;
+}
+
+// Writing errors stop no recording; afterwards the operator learns how many
+// samples reached the file and why the rest did not.
+void ReportWhatTheDiskRefused(int error, const Tally& tally, const std::string& path) {
+  if (error == 0) return;
+  rt::MessagePopup("Data-Recorder",
+                   std::to_string(tally.written) + " of " + std::to_string(tally.counted) +
+                       " samples reached the record file\n" + path + "\n" + std::strerror(error));
 }
 
 // The line as the other operations expect it, and the buttons given back.
@@ -163,9 +180,10 @@ void RunRecording() {
   file.open(App().recordPath);
   const Plan plan = WriteHeader(file);
   FlushLineQueues();
-  SampleLoop(plan, file);
+  const Tally tally = SampleLoop(plan, file);
   file.close();
   EndRecording();
+  ReportWhatTheDiskRefused(file.error(), tally, App().recordPath);
 }
 
 int CC_CBTNStartRecord(int, int, int event, void*, int, int) {

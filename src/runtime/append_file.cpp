@@ -16,15 +16,23 @@ AppendFile::~AppendFile() {
 
 bool AppendFile::open(const std::string& path) {
   close();
-  if (!IsDataFilePath(path)) return false;
+  error_ = 0;
+  if (!IsDataFilePath(path)) {
+    error_ = EINVAL;
+    return false;
+  }
   // Opened without waiting, so that a pipe put in the file's place between the
   // check and the open cannot hold the program; then checked once more.
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
+  if (fd < 0) {
+    error_ = errno;
+    return false;
+  }
   struct stat st;
   const int mode = fcntl(fd, F_GETFL);
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || mode < 0 ||
       fcntl(fd, F_SETFL, mode & ~O_NONBLOCK) != 0) {
+    error_ = S_ISREG(st.st_mode) ? errno : EINVAL;
     ::close(fd);
     return false;
   }
@@ -34,10 +42,17 @@ bool AppendFile::open(const std::string& path) {
 
 bool AppendFile::append(std::string_view text) {
   if (fd_ < 0) return false;
+  const off_t before = lseek(fd_, 0, SEEK_END);
   while (!text.empty()) {
     const ssize_t n = ::write(fd_, text.data(), text.size());
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
+    if (n <= 0) {
+      if (error_ == 0) error_ = n < 0 ? errno : ENOSPC;
+      // A piece the disk took only in part is taken back, so that the file
+      // never ends in the middle of a line.
+      [[maybe_unused]] const int undone = before >= 0 ? ftruncate(fd_, before) : -1;
+      return false;
+    }
     text.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;

@@ -23,9 +23,13 @@ class AppendFile {
   bool append(std::string_view text);
   void close();
   bool isOpen() const { return fd_ >= 0; }
+  // The system's error number of the first open or append that failed since
+  // the last open; 0 when none did. A piece that failed is not in the file.
+  int error() const { return error_; }
 
  private:
   int fd_ = -1;
+  int error_ = 0;
 };
 
 }  // namespace rt
