@@ -34,7 +34,6 @@ constexpr const char* kTimeoutFirst = "Timeout RS232-Line!";
 constexpr const char* kTimeoutEnd = "Timeout RS232 Line!";
 constexpr const char* kStopped = "Data-Transfer Stopped!";
 constexpr double kReplyMargin = 0.02;  // the sensor's own turnaround and the host's
-constexpr double kDrainStep = 0.001;
 
 bool TimeIsUp(double t0) {
   return rt::Timer() - t0 > kReplyTimeout;
@@ -63,7 +62,7 @@ double SendNextRequest() {
 void LetReplyInFlightArrive(double sentAt) {
   const double exchange = 2.0 * kFrameBytes * 10.0 / BaudRateForIndex(LineBaudIndex());
   const double until = sentAt + exchange + kReplyMargin;
-  while (rt::GetInQLen(LinePort()) < kFrameBytes && rt::Timer() < until) rt::Delay(kDrainStep);
+  while (rt::GetInQLen(LinePort()) < kFrameBytes && rt::Timer() < until) rt::WaitForLine(until);
 }
 
 void SetUpRollTraces(int panel) {

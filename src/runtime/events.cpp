@@ -221,9 +221,25 @@ bool RepeatingTimerRuns(const std::string& name) {
   return E().timers.count(name) > 0;
 }
 
+namespace {
+
+void Sleep(double deadline);
+
+}  // namespace
+
 void WaitForEvents(double deadline) {
   if (EventsPending() || SerialEventsPending() || g_terminationSignal) return;
-  deadline = std::min(deadline, NextTimerDue());
+  Sleep(std::min(deadline, NextTimerDue()));
+}
+
+void WaitForLine(double deadline) {
+  if (SerialEventsPending()) return;
+  Sleep(deadline);
+}
+
+namespace {
+
+void Sleep(double deadline) {
   Clock& clock = CurrentClock();
   if (clock.advanceUntil(deadline)) return;
   const bool bounded = !std::isinf(deadline);
@@ -246,6 +262,8 @@ void WaitForEvents(double deadline) {
     clock.sleep(bounded ? std::min(left, kNapWithoutHost) : kNapWithoutHost);
   }
 }
+
+}  // namespace
 
 int RunUserInterface() {
   E().quit = false;

@@ -37,6 +37,11 @@ int ProcessSystemEvents();
 // or until Timer() has passed deadline, whichever comes first. Waiting loops
 // call it between two rounds of ProcessSystemEvents instead of spinning.
 void WaitForEvents(double deadline);
+// Sleeps like WaitForEvents, but only bytes on a line (or the deadline) end
+// the sleep: the operator's queued events and a termination signal wait for
+// the next round of event processing. For the short waits that must let a
+// reply in without handling anything else.
+void WaitForLine(double deadline);
 // Dispatches events until QuitUserInterface; returns the code given there.
 int RunUserInterface();
 int QuitUserInterface(int code);
