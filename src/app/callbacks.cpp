@@ -7,6 +7,7 @@
 #include "calib/teach.h"
 #include "connect/com_settings.h"
 #include "display/display_controls.h"
+#include "help/control_help.h"
 #include "help/help_callbacks.h"
 #include "params/parameter_callbacks.h"
 #include "params/transfer_buttons.h"
@@ -16,6 +17,7 @@
 
 void RegisterAllCallbacks() {
   rt::ClearCallbackRegistry();
+  ClearHelpTexts();
   RegisterMainPanelCallbacks();
   RegisterTransferCallbacks();
   RegisterAcquireCallbacks();
