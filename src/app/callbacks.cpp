@@ -3,6 +3,7 @@
 #include "acquire/acquire_callbacks.h"
 #include "app/app_settings.h"
 #include "app/main_panel.h"
+#include "app/window_keys.h"
 #include "calib/calibration_callbacks.h"
 #include "calib/teach.h"
 #include "connect/com_settings.h"
@@ -28,6 +29,7 @@ void RegisterAllCallbacks() {
   RegisterCalibrationCallbacks();
   RegisterTeachCallbacks();
   RegisterComSettingsCallbacks();
+  NoteKeysOnGraphs();
   // Accepting new communication settings writes the settings file at once.
   SetComSettingsSaver([] { SaveAppSettings(App().settingsPath); });
 }
