@@ -23,13 +23,14 @@
 #include "ui/panels.h"
 #include "ui/status_line.h"
 
-namespace {
-
-constexpr const char* kRunHelp =
+const char* const kRunHelp =
     "RUN-BUTTON:\nStart the continuosly serial RS232-data-\ntransfer between PC and KAVRO "
     "sensor...\nA frame of 16 meas.-values is transferred!";
-constexpr const char* kStopHelp =
+const char* const kStopHelp =
     "STOP-BUTTON:\nStops the serial RS232-data-transfer\nbetween PC and KAVRO sensor.";
+
+namespace {
+
 constexpr const char* kTimeoutFirst = "Timeout RS232-Line!";
 constexpr const char* kTimeoutEnd = "Timeout RS232 Line!";
 constexpr const char* kStopped = "Data-Transfer Stopped!";

@@ -7,9 +7,11 @@
 
 #include "link/reply.h"
 
-// Control callbacks of the Run and Stop buttons.
+// Control callbacks of the Run and Stop buttons, and their help texts.
 int CC_BTNRun(int panel, int control, int event, void* data, int eventData1, int eventData2);
 int CC_BTNStop(int panel, int control, int event, void* data, int eventData1, int eventData2);
+extern const char* const kRunHelp;
+extern const char* const kStopHelp;
 
 // Returns when run mode has ended.
 void RunMeasurementLoop();

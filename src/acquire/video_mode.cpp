@@ -23,11 +23,11 @@
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
 
-namespace {
-
-constexpr const char* kVideoHelp =
+const char* const kVideoHelp =
     "VIDEO-BUTTON:\nTransfer video-signal (pixel information)\n= intensity profile at "
     "CCD-line, via\nserial communication interface to PC.";
+
+namespace {
 
 bool RawToggleOn() {
   int on = 0;

@@ -25,12 +25,16 @@ opens the device that the link COM<n> in that folder points to, else
 
 // Options that end the program at once set their flag; options of a run go
 // straight into the CommandLine, one declaration each.
-void Declare(CLI::App& app, CommandLine& /*line*/, bool& version) {
+void Declare(CLI::App& app, CommandLine& line, bool& version) {
   app.footer(kFiles);
   app.get_formatter()->column_width(16);
   app.set_help_flag("-h,--help", "print this text and exit");
   app.add_flag("-V,--version", version,
                "print the version, the sensor firmware accepted and Qt's version, and exit");
+  app.add_option("--trace", line.tracePath,
+                 "write every frame on the line to FILE, from the start (Ctrl+T on the main "
+                 "window starts and stops a trace too)")
+      ->type_name("FILE");
 }
 
 // Firmware versions come as version x 100: 318 is V3.18.
@@ -46,6 +50,15 @@ std::string VersionText(const std::string& qtVersion) {
          FirmwareName(kNewestFirmware) + "\nQt " + qtVersion + "\n";
 }
 
+// The program ends at once with the code, printing the text.
+CommandLine Ended(int exitCode, std::string text) {
+  CommandLine line;
+  line.run = false;
+  line.exitCode = exitCode;
+  line.text = std::move(text);
+  return line;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args, const std::string& qtVersion) {
@@ -57,10 +70,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const std::st
   try {
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {
-    return {false, 0, app.help()};
+    return Ended(0, app.help());
   } catch (const CLI::ParseError& e) {
-    return {false, kUsageError, std::string(kName) + ": " + e.what() + "\n\n" + app.help()};
+    return Ended(kUsageError, std::string(kName) + ": " + e.what() + "\n\n" + app.help());
   }
-  if (version) return {false, 0, VersionText(qtVersion)};
+  if (version) return Ended(0, VersionText(qtVersion));
   return line;
 }

@@ -10,6 +10,7 @@ struct CommandLine {
   int exitCode = 0;
   std::string text;  // --help, --version, or the mistake and the usage
   // The options of a run follow here.
+  std::string tracePath;  // --trace FILE: every frame on the line into FILE from the start
 };
 
 // args without the program's name; qtVersion is the Qt library the program

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
   rt::SetPortBackendFactory([](int) { return rt::MakeQtPortBackend(); });
   rt::SetSerialPortLister(rt::MakeQtSerialPortLister());
   rt::CloseOnTerminationSignals();
-  int result = RunProgram();
+  int result = RunProgram(line);
   qtfront::Shutdown();
   return result;
 }

@@ -1,9 +1,11 @@
 #include "app/program.h"
 
 #include "app/init_application.h"
+#include "app/window_keys.h"
 #include "connect/connection.h"
 #include "connect/port_open.h"
 #include "link/line.h"
+#include "link/trace.h"
 #include "params/parameter_controls_init.h"
 #include "runtime/events.h"
 #include "runtime/files.h"
@@ -63,25 +65,29 @@ static void ConnectAtStartUp() {
   if (OpenRs232Port(LinePort(), LineBaudIndex()) == 0) ConnectSensor();
 }
 
-void StartUp() {
+void StartUp(const CommandLine& line) {
   InitApplication();
+  InstallWindowKeys();
+  StartTraceFromCommandLine(line.tracePath);
   ConnectAtStartUp();
   InitParameterControls();
+  ShowTraceInTitle();
   PlacePanels();
   ShowMainWindow();
 }
 
 void ShutDown() {
+  StopTrace();
   rt::CloseCom(LinePort());
   const PanelHandles& p = Panels();
   for (int h : {p.para1, p.para2, p.calib, p.recorder, p.comset, p.main}) rt::DiscardPanel(h);
   ResetPanelHandles();
 }
 
-int RunProgram() {
+int RunProgram(const CommandLine& line) {
   RegisterAllCallbacks();
   if (!LoadAllPanels()) return -1;
-  StartUp();
+  StartUp(line);
   rt::RunUserInterface();
   ShutDown();
   return 0;

@@ -3,6 +3,7 @@
 #include "calib/threshold_save.h"
 #include "display/threshold_state.h"
 #include "help/button_events.h"
+#include "help/control_help.h"
 #include "link/request.h"
 #include "link/run_state.h"
 #include "link/serial_port.h"
@@ -79,4 +80,6 @@ int CC_ButtonTeach(int panel, int control, int event, void*, int, int) {
 void RegisterTeachCallbacks() {
   rt::RegisterCtrlCallback("CC_ButtonTeach", CC_ButtonTeach);
   rt::RegisterCtrlCallback("CC_CBTNSaveThreshold", CC_CBTNSaveThreshold);
+  RegisterHelpText("CC_ButtonTeach", kTeachHelp);
+  RegisterHelpText("CC_CBTNSaveThreshold", kSaveThresholdHelp);
 }

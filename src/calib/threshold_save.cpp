@@ -14,11 +14,12 @@
 #include "ui/panels.h"
 #include "ui/status_line.h"
 
-namespace {
-
-constexpr const char* kSaveHelp =
+const char* const kSaveThresholdHelp =
     "SAVE V-THD:\nWith this button the actual video-threshold\nis stored to the EEPROM of the "
     "sensor.\nATTENTION: LIGHT-MEASURING \nSECTION MUST BE FREE !";
+
+namespace {
+
 constexpr int kHelpDx = 165;
 constexpr int kHelpDy = 10;
 constexpr double kReadBackPause = 0.2;
@@ -58,6 +59,7 @@ int ActivateAutoThdSave(std::uint16_t percent, std::uint16_t selector) {
 }
 
 int CC_CBTNSaveThreshold(int panel, int control, int event, void*, int, int) {
-  return HandleButtonEvent(panel, control, event,
-                           {.commit = SaveAutoThreshold, .help = {kSaveHelp, kHelpDx, kHelpDy}});
+  return HandleButtonEvent(
+      panel, control, event,
+      {.commit = SaveAutoThreshold, .help = {kSaveThresholdHelp, kHelpDx, kHelpDy}});
 }

@@ -5,9 +5,10 @@
 
 #include <cstdint>
 
-// Control callback of the save-threshold button of parameter panel 2.
+// Control callback of the save-threshold button of parameter panel 2, and its help text.
 int CC_CBTNSaveThreshold(int panel, int control, int event, void* data, int eventData1,
                          int eventData2);
+extern const char* const kSaveThresholdHelp;
 
 // Command 13 with the percentage as argument and the threshold memory selector
 // (1 RAM, 2 EEPROM) as data word 0. Always 0; the outcome is in the status text.

@@ -5,6 +5,7 @@
 #include "connect/connection.h"
 #include "connect/port_list.h"
 #include "connect/port_open.h"
+#include "help/control_help.h"
 #include "help/help_box.h"
 #include "link/line.h"
 #include "link/run_state.h"
@@ -173,4 +174,8 @@ void RegisterComSettingsCallbacks() {
   rt::RegisterCtrlCallback("CC_DROPBaudRate", CC_DROPBaudRate);
   rt::RegisterCtrlCallback("CC_NUMrs232comport", CC_NUMrs232comport);
   rt::RegisterCtrlCallback("CC_RINGPortList", CC_RINGPortList);
+  RegisterHelpText("CC_TOGGBTNConnect", kConnectHelp);
+  RegisterHelpText("CC_CBTNTryToConnect", kTryHelp);
+  RegisterHelpText("CC_CBTNAcceptComSetting", kAcceptHelp);
+  RegisterHelpText("CC_CBTNDiscardComSetting", kDiscardHelp);
 }

@@ -6,6 +6,7 @@
 #include "display/raw_view.h"
 #include "display/threshold_state.h"
 #include "help/button_events.h"
+#include "help/control_help.h"
 #include "help/help_box.h"
 #include "link/line.h"
 #include "link/request.h"
@@ -154,4 +155,11 @@ void RegisterDisplayControlCallbacks() {
   rt::RegisterCtrlCallback("CC_GRAPHRaw", CC_GRAPHRaw);
   rt::RegisterCtrlCallback("CC_GRAPHVideo", CC_GRAPHVideo);
   rt::RegisterCtrlCallback("CC_GRAPHData", CC_GRAPHData);
+  RegisterHelpText("CC_ButtonReset", kResetHelp);
+  RegisterHelpText("CC_TOGGButtonZoom", kZoomHelp);
+  RegisterHelpText("CC_NEDITEdgeLeft", kEvalBeginHelp);
+  RegisterHelpText("CC_NEDITEdgeRight", kEvalEndHelp);
+  RegisterHelpText("CC_GRAPHRaw", kRollGraphHelp);
+  RegisterHelpText("CC_GRAPHVideo", kVideoGraphHelp);
+  RegisterHelpText("CC_GRAPHData", kVideoGraphHelp);
 }

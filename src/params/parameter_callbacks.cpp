@@ -1,8 +1,10 @@
-// The help-only callbacks and the registry of the whole family.
+// The help-only callbacks and the registry of the whole family, with their help texts.
 #include "params/parameter_callbacks.h"
 
+#include "help/control_help.h"
 #include "params/parameter_help.h"
 #include "runtime/events.h"
+#include "sensor/hardware_info.h"
 
 int CC_DROPevalmode(int panel, int control, int event, void*, int, int) {
   return HelpOrEdit(panel, control, event, ParamHelp::EvalMode);
@@ -48,27 +50,32 @@ void RegisterParameterCallbacks() {
   const struct {
     const char* name;
     rt::CtrlCallback fn;
+    ParamHelp help;
   } callbacks[] = {
-      {"CC_DROPevalmode", CC_DROPevalmode},
-      {"CC_NUMtrgPix", CC_NUMtrgPix},
-      {"CC_DROPpolarity", CC_DROPpolarity},
-      {"CC_DROPoutmode", CC_DROPoutmode},
-      {"CC_DROPaverage", CC_DROPaverage},
-      {"CC_DROPzoomMode", CC_DROPzoomMode},
-      {"CC_SLIDEpower", CC_SLIDEpower},
-      {"CC_DROP_FilterType", CC_DROP_FilterType},
-      {"CC_DROP_TrigMode", CC_DROP_TrigMode},
-      {"CC_BINSWTarget", CC_BINSWTarget},
-      {"CC_DROPintrgMode", CC_DROPintrgMode},
-      {"CC_DROPhardware", CC_DROPhardware},
-      {"CC_DROPanaMode", CC_DROPanaMode},
-      {"CC_DROPvthdmode", CC_DROPvthdmode},
-      {"CC_BINSWopmode", CC_BINSWopmode},
-      {"CC_DROPrs232mode", CC_DROPrs232mode},
-      {"CC_NEDITToleranceUP", CC_NEDITToleranceUP},
-      {"CC_NEDITTolerance", CC_NEDITTolerance},
-      {"CC_NEDITTeach", CC_NEDITTeach},
-      {"CC_SLIDEVideoThreshold", CC_SLIDEVideoThreshold},
+      {"CC_DROPevalmode", CC_DROPevalmode, ParamHelp::EvalMode},
+      {"CC_NUMtrgPix", CC_NUMtrgPix, ParamHelp::TriggerPixel},
+      {"CC_DROPpolarity", CC_DROPpolarity, ParamHelp::Polarity},
+      {"CC_DROPoutmode", CC_DROPoutmode, ParamHelp::OutMode},
+      {"CC_DROPaverage", CC_DROPaverage, ParamHelp::Average},
+      {"CC_DROPzoomMode", CC_DROPzoomMode, ParamHelp::ZoomMode},
+      {"CC_SLIDEpower", CC_SLIDEpower, ParamHelp::Power},
+      {"CC_DROP_FilterType", CC_DROP_FilterType, ParamHelp::FilterType},
+      {"CC_DROP_TrigMode", CC_DROP_TrigMode, ParamHelp::In0TriggerMode},
+      {"CC_BINSWTarget", CC_BINSWTarget, ParamHelp::ThresholdTarget},
+      {"CC_DROPintrgMode", CC_DROPintrgMode, ParamHelp::IntTriggerMode},
+      {"CC_DROPhardware", CC_DROPhardware, ParamHelp::HardwareMode},
+      {"CC_DROPanaMode", CC_DROPanaMode, ParamHelp::AnalogOut},
+      {"CC_DROPvthdmode", CC_DROPvthdmode, ParamHelp::VideoThdMode},
+      {"CC_BINSWopmode", CC_BINSWopmode, ParamHelp::OperationMode},
+      {"CC_DROPrs232mode", CC_DROPrs232mode, ParamHelp::Rs232Mode},
+      {"CC_NEDITToleranceUP", CC_NEDITToleranceUP, ParamHelp::UpperTolerance},
+      {"CC_NEDITTolerance", CC_NEDITTolerance, ParamHelp::LowerTolerance},
+      {"CC_NEDITTeach", CC_NEDITTeach, ParamHelp::TeachValue},
+      {"CC_SLIDEVideoThreshold", CC_SLIDEVideoThreshold, ParamHelp::VideoThreshold},
   };
-  for (const auto& c : callbacks) rt::RegisterCtrlCallback(c.name, c.fn);
+  for (const auto& c : callbacks) {
+    rt::RegisterCtrlCallback(c.name, c.fn);
+    RegisterHelpText(
+        c.name, [which = c.help] { return ParameterHelp(which, Hardware().firmwareVersion).text; });
+  }
 }

@@ -4,6 +4,7 @@
 
 #include "display/threshold_readback.h"
 #include "display/threshold_state.h"
+#include "help/control_help.h"
 #include "help/help_callbacks.h"
 #include "params/panel_rules.h"
 #include "params/parameter_help.h"
@@ -40,4 +41,5 @@ void InitParameterControls() {
   ApplyRecorderMode(ControlValue(p.recorder, ids::REC_RS232_MODE), RuleSource::Controls);
   ShowToleranceValues();
   ResetHelpBoxes();
+  ShowHelpTooltips();
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "help/button_events.h"
+#include "help/control_help.h"
 #include "link/request.h"
 #include "link/run_state.h"
 #include "params/parameter_file.h"
@@ -221,4 +222,6 @@ void RegisterTransferCallbacks() {
   rt::RegisterCtrlCallback("CC_RBTFile", CC_RBTFile);
   rt::RegisterCtrlCallback("CC_BTNSend", CC_BTNSend);
   rt::RegisterCtrlCallback("CC_BTNGet", CC_BTNGet);
+  RegisterHelpText("CC_BTNSend", kSendHelp);
+  RegisterHelpText("CC_BTNGet", kGetHelp);
 }

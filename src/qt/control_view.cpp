@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QWidget>
 
 #include "qt/control_rules.h"
@@ -144,6 +145,18 @@ bool ControlView::eventFilter(QObject* watched, QEvent* event) {
       auto* key = static_cast<QKeyEvent*>(event);
       if (reportsKeys() && !key->isAutoRepeat() && widget && widget->isEnabled())
         post(rt::EVENT_KEYPRESS, key->key(), 0);
+      return false;
+    }
+    case QEvent::ShortcutOverride: {
+      // The window's own keys reach the program also while a field has the
+      // focus and would take them for its own editing (Ctrl+E moves to the
+      // end of the line on an X11 desktop).
+      const QKeySequence keys(static_cast<QKeyEvent*>(event)->keyCombination());
+      for (const QShortcut* shortcut : panelWidget_->window()->findChildren<QShortcut*>())
+        if (shortcut->key() == keys) {
+          event->ignore();
+          return true;
+        }
       return false;
     }
     case QEvent::ChildAdded: {

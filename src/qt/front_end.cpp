@@ -10,9 +10,11 @@
 #include "qt/dialogs_qt.h"
 #include "qt/event_host.h"
 #include "qt/model_sync.h"
+#include "qt/window_pictures.h"
 #include "runtime/dialogs.h"
 #include "runtime/events.h"
 #include "runtime/ui_model.h"
+#include "runtime/window_picture.h"
 
 namespace qtfront {
 namespace {
@@ -22,6 +24,7 @@ struct FrontEnd {
   std::unique_ptr<ModelSync> sync;
   std::unique_ptr<EventHost> host;
   std::unique_ptr<QtDialogs> dialogs;
+  std::unique_ptr<QtWindowPictures> pictures;
 };
 
 FrontEnd& F() {
@@ -76,9 +79,11 @@ bool Initialise(int& argc, char** argv) {
   f.sync = std::make_unique<ModelSync>();
   f.host = std::make_unique<EventHost>(*f.sync);
   f.dialogs = std::make_unique<QtDialogs>(*f.sync);
+  f.pictures = std::make_unique<QtWindowPictures>(*f.sync);
   rt::SetUiObserver(f.sync.get());
   rt::SetEventHost(f.host.get());
   rt::SetDialogs(f.dialogs.get());
+  rt::SetWindowPictures(f.pictures.get());
   f.sync->applyAll();  // panels loaded before the front end started
   return true;
 }
@@ -89,6 +94,8 @@ void Shutdown() {
   rt::SetUiObserver(nullptr);
   rt::SetEventHost(nullptr);
   rt::SetDialogs(nullptr);
+  rt::SetWindowPictures(nullptr);
+  f.pictures.reset();
   f.dialogs.reset();
   f.host.reset();
   f.sync.reset();

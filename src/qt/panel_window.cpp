@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <algorithm>
 
 #include "qt/control_rules.h"
@@ -58,6 +59,7 @@ void PanelWindow::applyPanel(const rt::Panel& model) {
     setGeometry(r);
   }
   if (p.visible == isHidden()) setVisible(p.visible);
+  applyKeys(p);
   applying_ = false;
   if (showing && !isWindow())
     if (auto* parentPanel = qobject_cast<PanelWindow*>(parentWidget()))
@@ -68,6 +70,19 @@ void PanelWindow::applyPanel(const rt::Panel& model) {
     activateWindow();
   }
   wasActive_ = active;
+}
+
+// The panel's keys work wherever the focus is in its window; pressing them
+// queues their action for the program's event processing.
+void PanelWindow::applyKeys(const rt::Panel& p) {
+  for (std::size_t i = keys_.size(); i < p.keys.size(); ++i) {
+    auto* shortcut = new QShortcut(QKeySequence(ToQString(p.keys[i].keys)), this);
+    shortcut->setContext(Qt::WindowShortcut);
+    const std::string keys = p.keys[i].keys;
+    connect(shortcut, &QShortcut::activated, this,
+            [this, keys] { rt::PostPanelKeys(panel_, keys); });
+    keys_.push_back(shortcut);
+  }
 }
 
 void PanelWindow::applyTopLevelGeometry(const rt::Panel& p) {

@@ -7,8 +7,11 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "runtime/ui_model.h"
+
+class QShortcut;
 
 namespace qtfront {
 
@@ -45,9 +48,11 @@ class PanelWindow : public QWidget {
   void pressed(QMouseEvent* event, bool doubleClick);
   void bringToFront(PanelWindow* child);
   void placeUnderChildPanels(ControlView* v);
+  void applyKeys(const rt::Panel& p);
 
   int panel_;
   std::map<int, std::unique_ptr<ControlView>> views_;
+  std::vector<QShortcut*> keys_;  // children of this widget, in the model's order
   int focusedControl_ = 0;
   bool wasActive_ = false;
   bool applying_ = false;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "help/control_help.h"
 #include "help/help_box.h"
 #include "link/run_state.h"
 #include "recorder/record_duration.h"
@@ -132,4 +133,6 @@ void RegisterRecorderCallbacks() {
   rt::RegisterCtrlCallback("CC_PICBTNStopRecord", CC_PICBTNStopRecord);
   rt::RegisterCtrlCallback("CC_NUMsample", CC_NUMsample);
   rt::RegisterCtrlCallback("CC_NUMinctime", CC_NUMinctime);
+  RegisterHelpText("CC_NUMsample", kSamplesHelp);
+  RegisterHelpText("CC_NUMinctime", kIntervalHelp);
 }

@@ -21,9 +21,12 @@
 namespace rt {
 namespace {
 
+// The control number of queued panel keys; their index is in data1.
+constexpr int kPanelKeys = -1;
+
 struct QueuedEvent {
   int panel;
-  int control;  // 0 for a panel event
+  int control;  // 0 for a panel event, kPanelKeys for keys
   int event;
   int data1;
   int data2;
@@ -54,6 +57,11 @@ EventState& E() {
 void Dispatch(const QueuedEvent& ev) {
   Panel* p = FindPanel(ev.panel);
   if (!p) return;
+  if (ev.control == kPanelKeys) {
+    if (ev.data1 >= 0 && ev.data1 < static_cast<int>(p->keys.size()) && p->keys[ev.data1].action)
+      p->keys[ev.data1].action();
+    return;
+  }
   if (ev.control == 0) {
     if (PanelCallback cb = FindPanelCallback(p->callback))
       cb(ev.panel, ev.event, nullptr, ev.data1, ev.data2);
@@ -195,6 +203,14 @@ void PostCtrlEvent(int panel, int control, int event, int eventData1, int eventD
 void PostPanelEvent(int panel, int event, int eventData1, int eventData2) {
   E().queue.push_back({panel, 0, event, eventData1, eventData2});
 }
+void PostPanelKeys(int panel, const std::string& keys) {
+  const Panel* p = FindPanel(panel);
+  if (!p) return;
+  for (std::size_t i = 0; i < p->keys.size(); ++i)
+    if (p->keys[i].keys == keys)
+      E().queue.push_back({panel, kPanelKeys, EVENT_KEYPRESS, static_cast<int>(i), 0});
+}
+
 bool EventsPending() {
   return !E().queue.empty();
 }

@@ -22,6 +22,9 @@ PanelCallback FindPanelCallback(const std::string& name);
 // by the next ProcessSystemEvents or by RunUserInterface.
 void PostCtrlEvent(int panel, int control, int event, int eventData1 = 0, int eventData2 = 0);
 void PostPanelEvent(int panel, int event, int eventData1 = 0, int eventData2 = 0);
+// Queues the keys the operator pressed on a panel's window (as installed with
+// InstallPanelKeys); their action runs when the event is dispatched.
+void PostPanelKeys(int panel, const std::string& keys);
 bool EventsPending();
 
 // A repeating timer: tick runs every interval seconds inside event processing

@@ -28,6 +28,15 @@ std::string FormatFixed(double value, int decimals) {
   return std::string(buffer, result.ptr);
 }
 
+std::string FormatShortest(double value) {
+  if (std::isnan(value) || std::isinf(value)) return FormatFixed(value, 0);
+  char buffer[340];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  if (result.ec != std::errc()) return "0";
+  return std::string(buffer, result.ptr);
+}
+
 double ParseNumber(const std::string& text) {
   const char* begin = text.data();
   const char* end = begin + text.size();

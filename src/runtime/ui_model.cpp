@@ -268,6 +268,20 @@ int SetPanelAttribute(int panel, int attr, const std::string& value) {
   return 0;
 }
 
+int InstallPanelKeys(int panel, const std::string& keys, PanelKeyAction action) {
+  Panel* p = FindPanel(panel);
+  if (!p) return UIE_INVALID_PANEL;
+  auto same = std::find_if(p->keys.begin(), p->keys.end(),
+                           [&keys](const PanelKey& k) { return k.keys == keys; });
+  if (same != p->keys.end()) {
+    same->action = action;
+  } else {
+    p->keys.push_back({keys, action});
+  }
+  NotifyPanel(panel);
+  return 0;
+}
+
 int SetActivePanel(int panel) {
   if (!FindPanel(panel)) return UIE_INVALID_PANEL;
   S().activePanel = panel;

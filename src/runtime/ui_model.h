@@ -106,6 +106,15 @@ struct Control {
   std::map<int, double> extraAttrs;  // attributes with no meaning here
 };
 
+// Keys of a panel's window that run an action of the program wherever the
+// focus is in that window, e.g. "Ctrl+S". The action runs inside event
+// processing, as a callback does.
+using PanelKeyAction = void (*)();
+struct PanelKey {
+  std::string keys;
+  PanelKeyAction action = nullptr;
+};
+
 struct Panel {
   int handle = 0;
   int resourceId = 0;
@@ -117,6 +126,7 @@ struct Panel {
   int zoom = 0;  // VAL_NO_ZOOM / VAL_MAXIMIZE
   int backColor = 0xE0E0E0;
   std::map<int, Control> controls;  // by control id, in id order
+  std::vector<PanelKey> keys;       // in the order installed
 };
 
 // Receives every change of the model so that a front end can keep its widgets
@@ -154,6 +164,9 @@ int SetPanelSize(int panel, int height, int width);
 int GetPanelAttribute(int panel, int attr, int* value);
 int SetPanelAttribute(int panel, int attr, int value);
 int SetPanelAttribute(int panel, int attr, const std::string& value);
+// Gives the panel's window the keys (a text as "Ctrl+T"); the same keys again
+// replace the action.
+int InstallPanelKeys(int panel, const std::string& keys, PanelKeyAction action);
 int SetActivePanel(int panel);
 int GetActivePanel();
 int SetActiveCtrl(int panel, int control);

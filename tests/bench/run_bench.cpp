@@ -2,10 +2,13 @@
 // in process with the real serial backend: the rate at 115200 baud against the
 // line limit, the ceiling with a sensor that answers at once (headless and with
 // the Qt front end drawing offscreen), and the CPU the program takes in run mode
-// at 19200 baud, and how evenly the data recorder spaces its samples at 0.1 s.
-// Run: build/tests/bench_run_modes (takes about a minute).
+// at 19200 baud, how evenly the data recorder spaces its samples at 0.1 s, and
+// what the line's trace costs run mode at 115200 baud.
+// Run: build/tests/bench_run_modes (takes about a minute and a half), or
+// build/tests/bench_run_modes trace (the trace's cost alone).
 #include <stdlib.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QTimer>
 #include <algorithm>
@@ -21,6 +24,7 @@
 #include "app/program.h"
 #include "bench/pty_round_trip.h"
 #include "e2e/e2e_support.h"
+#include "link/trace.h"
 #include "qt/front_end.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
@@ -148,11 +152,38 @@ void Report(const char* what, double value, const char* unit, double limit) {
     std::printf("%-46s %10.1f %s\n", what, value, unit);
 }
 
+// Run mode with the trace off and on, in turns (two rounds each), against a
+// sensor that watches the line without sleeping.
+void TraceCost() {
+  const std::string file = (std::filesystem::temp_directory_path() /
+                            ("bench-line-" + std::to_string(getpid()) + ".trace"))
+                               .string();
+  Session s(4, Session::Sensor::PacedSpinning);
+  double off = 0, on = 0;
+  for (int round = 0; round < 2; ++round) {
+    off += s.measure(ids::MAIN_RUN).cyclesPerSecond / 2;
+    if (!StartTrace(file)) std::printf("the trace file %s cannot be written\n", file.c_str());
+    on += s.measure(ids::MAIN_RUN).cyclesPerSecond / 2;
+    StopTrace();
+  }
+  std::printf("115200 baud, sensor watching the line, the line's trace:\n");
+  Report("  run mode, trace off", off, "cycles/s", kRunLineLimit);
+  Report("  run mode, trace on", on, "cycles/s", kRunLineLimit);
+  Report("  trace on against off", 100 * on / off, "%", 0);
+  std::filesystem::remove(file);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  const bool traceOnly = argc > 1 && std::string(argv[1]) == "trace";
   if (!qtfront::Initialise(argc, argv)) return 1;
+  if (traceOnly) {
+    TraceCost();
+    qtfront::Shutdown();
+    return 0;
+  }
   {
     // The share of each cycle that the pseudo-terminal takes whatever the program does.
     const RoundTrip pty = MeasurePtyRoundTrip(1000, 0.003);
@@ -187,6 +218,7 @@ int main(int argc, char** argv) {
     Report("run mode, 19200 baud, paced", o.cyclesPerSecond, "cycles/s", 19200.0 / 10 / 72);
     Report("CPU of the program at 19200 baud", 100 * o.cpuShare, "% of one core", 0);
   }
+  TraceCost();
   {
     Session s(4, Sensor::Immediate);
     Report("run mode ceiling, drawing (offscreen)", s.measure(ids::MAIN_RUN).cyclesPerSecond,

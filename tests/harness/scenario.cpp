@@ -11,6 +11,7 @@
 
 #include "app/program.h"
 #include "in_process_port.h"
+#include "link/trace.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
 #include "runtime/files.h"
@@ -33,6 +34,7 @@ void ResetRunTime() {
   rt::ResetUiModel();
   rt::ClearResourceFiles();
   rt::SetEventHost(nullptr);
+  StopTrace();
 }
 
 // Keeps every text the status line shows.
@@ -55,6 +57,7 @@ Scenario::Scenario() {
   ResetRunTime();
   rt::SetClock(&clock_);
   rt::SetDialogs(&dialogs_);
+  rt::SetWindowPictures(&pictures_);
   watcher_ = std::make_unique<StatusWatcher>();
   rt::SetUiObserver(watcher_.get());
   char templ[] = "/tmp/kavro-scenario-XXXXXX";
@@ -74,6 +77,7 @@ Scenario::~Scenario() {
   rt::SetUiObserver(nullptr);
   rt::SetPortBackendFactory(nullptr);
   rt::SetDialogs(nullptr);
+  rt::SetWindowPictures(nullptr);
   rt::SetClock(nullptr);
   std::error_code ec;
   if (dir_.rfind("/tmp/kavro-scenario-", 0) == 0) fs::remove_all(dir_, ec);
@@ -116,8 +120,12 @@ void Scenario::removeProjectFile(const std::string& name) {
 }
 
 bool Scenario::startUp() {
+  return startUp(CommandLine{});
+}
+
+bool Scenario::startUp(const CommandLine& line) {
   if (!LoadAllPanels()) return false;
-  StartUp();
+  StartUp(line);
   started_ = true;
   dispatch();
   return true;
@@ -212,6 +220,11 @@ void Scenario::resizePanel(int panel, int height, int width) {
     p->width = width;
   }
   rt::PostPanelEvent(panel, rt::EVENT_PANEL_SIZE);
+  dispatch();
+}
+
+void Scenario::pressKeys(int panel, const std::string& keys) {
+  rt::PostPanelKeys(panel, keys);
   dispatch();
 }
 

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "harness/recorded_pictures.h"
 #include "harness/scripted_dialogs.h"
 #include "runtime/clock.h"
 #include "runtime/serial.h"
@@ -26,6 +27,8 @@
 #include "runtime/ui_model.h"
 #include "sensor_engine.h"
 #include "ui/panels.h"
+
+struct CommandLine;
 
 class Scenario {
  public:
@@ -47,10 +50,12 @@ class Scenario {
   void writeProjectFile(const std::string& name, const std::string& content);
   void removeProjectFile(const std::string& name);
   ScriptedDialogs& dialogs() { return dialogs_; }
+  RecordedPictures& pictures() { return pictures_; }
 
   // Program start-up up to the event loop. Returns false when the panels could
   // not be loaded (the program would end with -1).
   bool startUp();
+  bool startUp(const CommandLine& line);  // with the options of a run
   // What the program does after its event loop ends (close port, discard panels).
   void shutDown();
 
@@ -63,6 +68,8 @@ class Scenario {
   void closeMainWindow();
   void rightDoubleClickPanel(int panel);
   void resizePanel(int panel, int height, int width);
+  // Keys pressed on a panel's window, as "Ctrl+T".
+  void pressKeys(int panel, const std::string& keys);
   // The same, only queued (for use inside at()); the button is released
   // kReleaseDelay after the press.
   static constexpr double kReleaseDelay = 0.05;
@@ -103,6 +110,7 @@ class Scenario {
   void postRelease(int panel, int control);
   rt::VirtualClock clock_;
   ScriptedDialogs dialogs_;
+  RecordedPictures pictures_;
   std::unique_ptr<rt::UiObserver> watcher_;
   std::string dir_;
   bool started_ = false;

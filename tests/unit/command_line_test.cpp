@@ -30,6 +30,11 @@ TEST(CommandLine, HelpAndVersionPrintAndEndWithZero) {
             "Sensor firmware accepted: V3.10 to V3.18\nQt 6.9.1\n");
 }
 
+TEST(CommandLine, TraceNamesItsFile) {
+  EXPECT_EQ(ParseCommandLine({"--trace", "line.trace"}, "6.4.2").tracePath, "line.trace");
+  EXPECT_EQ(ParseCommandLine({"--trace"}, "6.4.2").exitCode, 2);  // the file is needed
+}
+
 TEST(CommandLine, WhatIsNotUnderstoodGivesTheUsageAndTwo) {
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"--bogus"}, {"COM1"}, {"-x"}}) {
