@@ -10,6 +10,7 @@
 
 #include "qt/frame_rate.h"
 #include "qt/model_sync.h"
+#include "runtime/serial.h"
 
 namespace qtfront {
 namespace {
@@ -41,7 +42,9 @@ void EventHost::pump() {
   // frame, after them: a loop that pumps between a reply and its next request
   // puts the request on the line before any drawing starts.
   QCoreApplication::processEvents(QEventLoop::AllEvents);
-  if (msToFrame() <= 0) applyPending();
+  // A reply that has just come in is handled first: the windows catch up in
+  // the next pass, once the loop has sent its next request.
+  if (msToFrame() <= 0 && !rt::SerialEventsPending()) applyPending();
   // Widgets deleted late (deleteLater) would otherwise wait for an event loop
   // that this program never enters.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -23,11 +23,13 @@
 
 #include "app/program.h"
 #include "bench/pty_round_trip.h"
+#include "bench/reference_client.h"
 #include "e2e/e2e_support.h"
 #include "link/trace.h"
 #include "qt/front_end.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
+#include "runtime/serial.h"
 #include "runtime/ui_model.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
@@ -108,6 +110,13 @@ class Session {
     return {(requests(command) - before) / perCycle / wall, (CpuSeconds() - cpu0) / wall};
   }
 
+  // The sensor's end of the line, for the reference client once the program
+  // has let go of it.
+  std::string releaseLine() {
+    rt::CloseCom(1);
+    return std::filesystem::read_symlink(program_.dir().file("COM1")).string();
+  }
+
   // A timed recording of the given samples; the spacing of the sample requests
   // as the sensor saw them arrive.
   Spacing record(double interval, int samples) {
@@ -173,17 +182,37 @@ void TraceCost() {
   std::filesystem::remove(file);
 }
 
+// The program's run and video mode against a minimal client doing the same wire
+// steps on the same line and sensor, in the same run, three times.
+void AgainstTheReferenceClient() {
+  std::printf("115200 baud, sensor watching the line; program against the reference client:\n");
+  for (int round = 1; round <= 3; ++round) {
+    Session s(4, Session::Sensor::PacedSpinning);
+    const double video = s.measure(ids::MAIN_VIDEO).cyclesPerSecond;
+    const double run = s.measure(ids::MAIN_RUN).cyclesPerSecond;
+    const std::string line = s.releaseLine();
+    const double clientRun = ReferenceRunRate(line, kSeconds);
+    const double clientVideo = ReferenceVideoRate(line, kSeconds);
+    std::printf(
+        "  round %d: run %.1f of %.1f cycles/s (%.1f %%), video %.2f of %.2f profiles/s "
+        "(%.1f %%)\n",
+        round, run, clientRun, 100 * run / clientRun, video, clientVideo,
+        100 * video / clientVideo);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  const bool traceOnly = argc > 1 && std::string(argv[1]) == "trace";
+  const std::string only = argc > 1 ? argv[1] : "";
   if (!qtfront::Initialise(argc, argv)) return 1;
-  if (traceOnly) {
-    TraceCost();
+  if (only == "trace" || only == "reference") {
+    only == "trace" ? TraceCost() : AgainstTheReferenceClient();
     qtfront::Shutdown();
     return 0;
   }
+  AgainstTheReferenceClient();
   {
     // The share of each cycle that the pseudo-terminal takes whatever the program does.
     const RoundTrip pty = MeasurePtyRoundTrip(1000, 0.003);
