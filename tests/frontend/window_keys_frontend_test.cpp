@@ -25,19 +25,7 @@
 
 namespace {
 
-class QtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "window_keys_frontend_test";
-    static char* argv[] = {name, nullptr};
-    ASSERT_TRUE(qtfront::Initialise(argc, argv));
-  }
-  void TearDown() override { qtfront::Shutdown(); }
-};
-::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+// Qt is brought up once for the whole front-end suite (qt_frontend_test.cpp).
 
 constexpr const char* kResource = R"({"panels": [
  {"resource": 1, "title": "Keys", "top": 40, "left": 40, "width": 300, "height": 200,
