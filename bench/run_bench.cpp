@@ -3,7 +3,7 @@
 // line limit, the ceiling with a sensor that answers at once (headless and with
 // the Qt front end drawing offscreen), and the CPU the program takes in run mode
 // at 19200 baud, and how evenly the data recorder spaces its samples at 0.1 s.
-// Run: build/tests/bench_run_modes (takes about a minute).
+// Run: build/bench/bench_run_modes (takes about a minute).
 #include <stdlib.h>
 #include <sys/resource.h>
 
@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "app/program.h"
-#include "bench/pty_round_trip.h"
 #include "e2e/e2e_support.h"
+#include "pty_round_trip.h"
 #include "qt/front_end.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"

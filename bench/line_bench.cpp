@@ -2,7 +2,7 @@
 // kavro-xb-sim over pseudo-terminals: how often an idle program with a
 // connected sensor wakes up and how much of a core it takes, how late a 1.5 s
 // time-out ends, and how soon after a reply's last byte the next request goes
-// out. Built, not run by ctest:  build/tests/bench_line [idle seconds [echo rounds]]
+// out. Built, not run by ctest:  build/bench/bench_line [idle seconds [echo rounds]]
 #include <stdlib.h>
 #include <sys/resource.h>
 
