@@ -2,6 +2,8 @@
 // firmware checks, as the operator and the sensor see them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "harness/scenario.h"
 #include "in_process_port.h"
 #include "model_presets.h"
@@ -258,6 +260,25 @@ TEST(Connection, HardwareInfoThatNeverComes) {
   ASSERT_TRUE(s.startUp());
   EXPECT_EQ(s.status(), "Error reading HARDWARE-info!");
   EXPECT_EQ(Hardware().hardwareType, 0);
+}
+
+// The line vanishes under a connected program (an adapter pulled): the status
+// line says so once, the program runs on, and the next transfer fails with its
+// usual text.
+TEST(Connection, LostLineIsReportedOnceAndTheNextGetTimesOut) {
+  Scenario s;
+  auto sensor = s.attachSensor();
+  ASSERT_TRUE(s.startUp());
+  sensor->faults().lineLost = true;
+  sensor->clearLog();
+  s.run(1.0);
+  EXPECT_EQ(s.status(), "RS-232 line lost!");
+  s.click(s.main(), ids::MAIN_GET);
+  EXPECT_EQ(s.status(), "Timeout-RS-232...");
+  const auto& h = s.statusHistory();
+  EXPECT_EQ(std::count(h.begin(), h.end(), "RS-232 line lost!"), 1);
+  EXPECT_TRUE(sensor->log().empty());
+  EXPECT_FALSE(s.quitRequested());
 }
 
 }  // namespace
