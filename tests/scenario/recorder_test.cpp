@@ -267,16 +267,21 @@ TEST_F(Recorder_, StopDuringTheWaitForTheLastSampleCompletes) {
   EXPECT_EQ(s_.status(), "Data-Recorder completed successfully!");
 }
 
-TEST_F(Recorder_, SilentSensorEndsWithTheTimeoutReportAndKeepsTheHeader) {
+// Stop pressed while the recorder waits for a sample that then does not come
+// in time: the time-out report wins over the stop.
+TEST_F(Recorder_, StopDuringAWaitThatRunsOutEndsWithTheTimeoutReportAndKeepsTheHeader) {
   sim::SensorConfig c;
   c.faults.faultCommand = 18;
-  c.faults.delay = 2.0;  // Stop is pressed, but the wait runs out first
+  c.faults.delay = 2.0;  // the answer would come after the 1.5 s wait
   start(c);
   setUp(5, 0.5);
   const double begin = s_.now();
   stopAt(begin + 1.0);
   record();
   EXPECT_GT(s_.now() - begin, 0.5 + 1.5);
+  // The press's dummy frame came after the sample request, inside its wait.
+  ASSERT_EQ(Scenario::commandsSeen(*sensor_), (std::vector<int>{18, 0}));
+  EXPECT_LT(sensor_->log()[1].time, sensor_->log()[0].time + 1.5);
   EXPECT_EQ(file().size(), static_cast<std::size_t>(kHeaderLines));
   EXPECT_EQ(s_.value(rec(), ids::REC_COUNTER), 0);
   EXPECT_TRUE(s_.statusShown("Timeout RS232-Line!"));
