@@ -101,83 +101,12 @@ TEST_F(SimPortTest, FlushOutCutsTheRequestAndTheSensorResynchronises) {
   EXPECT_EQ(port.bytesWaiting(), 36);
 }
 
-TEST_F(SimPortTest, BackToBackRequestsQueueOnTheLine) {
-  InProcessPort& port = Open(19200);
-  Write(EchoFrame());
-  Write(EchoFrame(8));
-  clock_.advanceTo(2 * kFrame19200 + kEps);
-  EXPECT_EQ(port.bytesWaiting(), 36);
-  ASSERT_EQ(sensor_->log().size(), 2u);
-  EXPECT_NEAR(sensor_->log()[1].time, 2 * kFrame19200, 1e-12);
-  clock_.advanceTo(3 * kFrame19200 + kEps);
-  EXPECT_EQ(port.bytesWaiting(), 72);
-}
-
-TEST_F(SimPortTest, DelayedReply) {
-  SensorConfig c;
-  c.faults.delay = 0.3;
-  InProcessPort& port = Open(19200, c);
-  Write(EchoFrame());
-  clock_.advanceTo(0.3 + 2 * kFrame19200 - kEps);
-  EXPECT_EQ(port.bytesWaiting(), 35);
-  clock_.advanceTo(0.3 + 2 * kFrame19200 + kEps);
-  EXPECT_EQ(port.bytesWaiting(), 36);
-}
-
-TEST_F(SimPortTest, WrongRateReachesNothingAndBringsNothingBack) {
-  InProcessPort& port = Open(9600);  // the sensor runs at 19200
-  Write(EchoFrame());
-  clock_.advanceTo(2.0);
-  EXPECT_EQ(port.bytesWaiting(), 0);
-  EXPECT_TRUE(sensor_->log().empty());
-}
-
-TEST_F(SimPortTest, BaudChangeThenReopenAtTheNewRate) {
-  InProcessPort& port = Open(19200);
-  Write(EchoFrame(190, 2));
-  clock_.advanceTo(2 * kFrame19200 + kEps);
-  ASSERT_EQ(port.bytesWaiting(), 36);
-  port.close();
-  rt::PortSettings settings;
-  settings.baud = 38400;
-  ASSERT_EQ(port.open(settings), 0);
-  const double start = clock_.now();
-  Write(EchoFrame());
-  clock_.advanceTo(start + 2 * 36 * 10.0 / 38400 + kEps);
-  EXPECT_EQ(port.bytesWaiting(), 36);
-}
-
-TEST_F(SimPortTest, ExternalTriggerFramesWakeTheClock) {
-  SensorConfig c;
-  c.triggerPeriod = 0.25;
-  InProcessPort& port = Open(19200, c);
-  clock_.idle();
-  EXPECT_NEAR(clock_.now(), 0.25, 1e-12);
-  clock_.idle();
-  EXPECT_NEAR(clock_.now(), 0.25 + kFrame19200, 1e-12);
-  std::uint8_t buf[36];
-  ASSERT_EQ(port.read(buf, 36), 36);
-  EXPECT_EQ(GetWord(buf, 1), 18);
-}
-
 TEST_F(SimPortTest, ThrownAwayPortNoLongerHoldsTheClock) {
   Open(19200);
   Write(EchoFrame());
   port_.reset();
   clock_.idle();
   EXPECT_NEAR(clock_.now(), 1.0, 1e-12);
-}
-
-TEST(SimPortFactory, PortsWithoutSensorFailToOpen) {
-  auto sensor = std::make_shared<SensorEngine>();
-  rt::PortSettings settings;
-  auto some = MakeInProcessFactory({{2, sensor}});
-  EXPECT_EQ(some(1)->open(settings), rt::kRs232NoPortFound);
-  EXPECT_EQ(some(2)->open(settings), 0);
-  auto strict = MakeInProcessFactory({{2, sensor}}, rt::kRs232CannotOpenPort);
-  EXPECT_EQ(strict(3)->open(settings), rt::kRs232CannotOpenPort);
-  auto every = MakeInProcessFactory(sensor);
-  EXPECT_EQ(every(17)->open(settings), 0);
 }
 
 }  // namespace
