@@ -80,14 +80,6 @@ TEST_F(DisplayControls, RawToggleOnFillsBothThresholdLines) {
   EXPECT_EQ(fixed.front(), 127);
 }
 
-TEST_F(DisplayControls, RightClickOnRunShowsItsHelpThenHidesIt) {
-  s_.rightClick(s_.main(), ids::MAIN_RUN);
-  EXPECT_TRUE(s_.visible(s_.main(), ids::MAIN_HELP));
-  EXPECT_EQ(s_.text(s_.main(), ids::MAIN_HELP).rfind("RUN-BUTTON:\nStart the continuosly", 0), 0u);
-  s_.rightClick(s_.main(), ids::MAIN_RUN);
-  EXPECT_FALSE(s_.visible(s_.main(), ids::MAIN_HELP));
-}
-
 TEST_F(DisplayControls, GraphHelpGoesToTheLargeBox) {
   s_.rightClick(s_.main(), ids::MAIN_DATA_GRAPH);
   EXPECT_TRUE(s_.visible(s_.main(), ids::MAIN_HELP_LARGE));

@@ -142,10 +142,12 @@ TEST(ParameterModes, HardwareAndAnalogModesApplyAtOnce) {
   Scenario s;
   Start(s);
   const int para1 = s.panels().para1;
-  s.enterValue(s.panels().para2, ids::P2_HW_MODE, 3);
-  EXPECT_TRUE(s.dimmed(para1, ids::P1_TOL_UP) && s.dimmed(para1, ids::P1_TOL_LOW));
-  s.enterValue(s.panels().para2, ids::P2_HW_MODE, 2);
-  EXPECT_FALSE(s.dimmed(para1, ids::P1_TOL_UP) || s.dimmed(para1, ids::P1_TOL_LOW));
+  for (int mode : {3, 2, 1, 0}) {  // only 0 and 2 leave the tolerance to the fields
+    s.enterValue(s.panels().para2, ids::P2_HW_MODE, mode);
+    const bool dimmed = mode != 0 && mode != 2;
+    EXPECT_EQ(s.dimmed(para1, ids::P1_TOL_UP), dimmed) << mode;
+    EXPECT_EQ(s.dimmed(para1, ids::P1_TOL_LOW), dimmed) << mode;
+  }
   s.enterValue(para1, ids::P1_ANALOG_OUT, 0);
   EXPECT_FALSE(s.visible(s.main(), ids::MAIN_MAX));
   s.enterValue(para1, ids::P1_ANALOG_OUT, 1);

@@ -155,12 +155,13 @@ TEST(ParameterDisplay, UpperToleranceFieldDimmedWhereTheSensorIgnoresIt) {
 
 TEST(ParameterDisplay, RecorderControlsByRs232Mode) {
   const int recorder[] = {ids::REC_SAMPLES, ids::REC_FILE_BTN, ids::REC_START, ids::REC_STOP};
-  for (std::uint16_t mode : {0, 2, 4}) {
+  for (std::uint16_t mode : {0, 2, 3, 4}) {
     Scenario s;
     StartAgainst(s, {{1, P1_RS232_MODE, mode}});
     const int panel = s.panels().recorder;
+    const bool triggered = mode == 2 || mode == 3;
     EXPECT_EQ(s.dimmed(panel, ids::REC_INTERVAL), mode != 0) << mode;
-    for (int c : recorder) EXPECT_EQ(s.dimmed(panel, c), mode == 2) << mode << " " << c;
+    for (int c : recorder) EXPECT_EQ(s.dimmed(panel, c), triggered) << mode << " " << c;
   }
 }
 
