@@ -44,30 +44,6 @@ TEST(HelpBoxes, StartHiddenAtTheirPlace) {
   EXPECT_EQ(h.s.text(h.s.panels().comset, ids::COM_HELP), "HELPTEXT3");
 }
 
-TEST(HelpBoxes, SecondRightClickOnTheSameControlHides) {
-  Help h;
-  h.s.rightClick(h.s.main(), ids::MAIN_SEND);
-  EXPECT_TRUE(h.shown());
-  EXPECT_TRUE(StartsWith(h.text(), "SEND-BUTTON:\n"));
-  const rt::Control& send = h.s.control(h.s.main(), ids::MAIN_SEND);
-  const rt::Control& box = h.s.control(h.s.main(), ids::MAIN_HELP);
-  EXPECT_EQ(box.left, send.left + send.width + 20);
-  EXPECT_EQ(box.top, send.top - 20);
-  h.s.rightClick(h.s.main(), ids::MAIN_SEND);
-  EXPECT_FALSE(h.shown());
-}
-
-TEST(HelpBoxes, RightClickOnAnotherControlHidesThenShowsItsText) {
-  Help h;
-  h.s.rightClick(h.s.main(), ids::MAIN_SEND);
-  h.s.rightClick(h.s.main(), ids::MAIN_GET);
-  EXPECT_FALSE(h.shown());
-  EXPECT_TRUE(StartsWith(h.text(), "GET-BUTTON:\n"));  // retargeted while hidden
-  h.s.rightClick(h.s.main(), ids::MAIN_GET);
-  EXPECT_TRUE(h.shown());
-  EXPECT_TRUE(StartsWith(h.text(), "GET-BUTTON:\n"));
-}
-
 TEST(HelpBoxes, ClickOnEitherBoxHidesBoth) {
   Help h;
   h.s.rightClick(h.s.main(), ids::MAIN_SEND);
