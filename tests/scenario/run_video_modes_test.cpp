@@ -22,7 +22,6 @@
 #include "sensor/parameter_set.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
-#include "ui/status_line.h"
 
 namespace {
 
@@ -167,19 +166,20 @@ TEST_F(Modes_, SaveThresholdButtonFollowsVideoThdModeAtTheEnd) {
   EXPECT_FALSE(s_.dimmed(para2, ids::P2_TEACH));
 }
 
-TEST_F(Modes_, RecorderFlagsKeepTheStatusLine) {
+// A recording started while run mode runs takes the line and ends run mode too;
+// the recorder's report stays on the status line.
+TEST_F(Modes_, RecordingStartedDuringRunModeEndsItWithTheRecordersReport) {
   start();
-  for (int flag : {kStopRecorderDone, kStopRecorderTimeout}) {
-    ShowStatus("Recorder message");
-    RunMode().stopFlag = flag;
-    EndDataTransfer();
-    EXPECT_EQ(s_.status(), "Recorder message");
-    EXPECT_EQ(RunMode().stopFlag, flag);
-  }
-  RunMode().stopFlag = kStopRunning;
-  EndDataTransfer();
-  EXPECT_EQ(s_.status(), "Data-Transfer Stopped!");
-  EXPECT_EQ(RunMode().stopFlag, kStopStopped);
+  const int rec = s_.panels().recorder;
+  s_.click(s_.main(), ids::MAIN_TOGG_RECORDER);
+  s_.enterValue(rec, ids::REC_SAMPLES, 1);
+  s_.enterValue(rec, ids::REC_INTERVAL, 0.1);
+  s_.at(s_.now() + 0.5, [&] { s_.postClick(rec, ids::REC_START); });
+  s_.click(s_.main(), ids::MAIN_RUN);
+  EXPECT_EQ(s_.status(), "Data-Recorder completed successfully!");
+  EXPECT_EQ(s_.text(rec, ids::REC_STATUS_BOX), "DATA-RECORDER COMPLETED!");
+  EXPECT_EQ(requests(18), 1);
+  EXPECT_FALSE(dimmed(ids::MAIN_RUN));
 }
 
 // A class-1 frame nobody asked for, arriving while a measurement is awaited:

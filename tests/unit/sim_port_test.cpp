@@ -63,31 +63,6 @@ TEST_F(SimPortTest, IdleClockStopsWhenRequestAndReplyAreComplete) {
   EXPECT_NEAR(clock_.now(), 2 * kFrame19200 + 1.0, 1e-9);  // nothing more on the line
 }
 
-TEST_F(SimPortTest, BytesArriveOneByOneAtTheLineRate) {
-  SensorConfig fast;
-  fast.baudIndex = 4;
-  InProcessPort& port = Open(115200, fast);
-  const double byte = 10.0 / 115200;
-  Write(EchoFrame());
-  clock_.advanceTo(36 * byte + 10 * byte - kEps);
-  EXPECT_EQ(port.bytesWaiting(), 9);
-  clock_.advanceTo(36 * byte + 10 * byte + kEps);
-  EXPECT_EQ(port.bytesWaiting(), 10);
-  clock_.advanceTo(72 * byte + kEps);
-  EXPECT_EQ(port.bytesWaiting(), 36);
-}
-
-TEST_F(SimPortTest, FlushInDropsOnlyWhatHasArrived) {
-  InProcessPort& port = Open(19200);
-  Write(EchoFrame());
-  clock_.advanceTo(kFrame19200 + 10.5 * kByte19200);
-  EXPECT_EQ(port.bytesWaiting(), 10);
-  port.flushIn();
-  EXPECT_EQ(port.bytesWaiting(), 0);
-  clock_.advanceTo(2 * kFrame19200 + kEps);
-  EXPECT_EQ(port.bytesWaiting(), 26);
-}
-
 TEST_F(SimPortTest, FlushOutCutsTheRequestAndTheSensorResynchronises) {
   InProcessPort& port = Open(19200);
   Write(EchoFrame());
