@@ -10,11 +10,13 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -405,6 +407,36 @@ TEST_F(FrontEndWindows, NumericFieldCountsOnEnter) {
   EXPECT_EQ(box->value(), 40);
   key(box, Qt::Key_Return);
   EXPECT_EQ(events(), (Events{{3, rt::EVENT_COMMIT}}));
+}
+
+// On a German desktop (the C library and Qt writing a decimal comma) a number
+// keeps its point on the screen and when the operator types it. The windows
+// are made after the desktop's conventions are set, as at start-up.
+TEST_F(FrontEndWindows, GermanDesktopKeepsTheDecimalPoint) {
+  const std::string savedC = std::setlocale(LC_ALL, nullptr);
+  const QLocale savedQt;
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "run scripts/install-deps.sh";
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  ASSERT_EQ(QLocale().toString(0.5, 'f', 1), "0,5");
+  rt::DiscardPanel(panel_);
+  panel_ = rt::LoadPanel(0, path_, 1);
+  rt::DisplayPanel(panel_);
+  rt::SetCtrlVal(panel_, 9, 2.25);
+  events();
+  auto* readout = widget<QDoubleSpinBox>("READOUT");
+  ASSERT_NE(readout, nullptr);
+  EXPECT_EQ(readout->text(), "2.25");
+  readout->setFocus();
+  readout->selectAll();
+  key(readout, Qt::Key_0, "0");
+  key(readout, Qt::Key_Period, ".");
+  key(readout, Qt::Key_5, "5");
+  key(readout, Qt::Key_Return);
+  events();
+  QLocale::setDefault(savedQt);
+  std::setlocale(LC_ALL, savedC.c_str());
+  EXPECT_DOUBLE_EQ(model(9).num, 0.5);
+  EXPECT_EQ(readout->text(), "0.50");
 }
 
 TEST_F(FrontEndWindows, RingPickSetsItemValue) {
