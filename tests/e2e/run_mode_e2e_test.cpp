@@ -1,7 +1,7 @@
 // Run mode and video mode of the real program, with the Qt front end on the
 // offscreen platform and the real serial backend, against kavro-xb-sim on a
-// pseudo-terminal: the operator starts a mode and stops it (or closes the
-// window) once the sensor has answered enough requests; run mode after a change
+// pseudo-terminal: the operator starts a mode and stops it once the sensor has
+// answered enough requests; run mode after a change
 // of the line's rate; the linearisation upload through the real file dialog.
 // Nothing here waits for a fixed time: each step waits for what it needs to
 // see, and how fast the modes go is for the benchmarks.
@@ -110,24 +110,6 @@ TEST_F(ModesOverPty, RunModeThenVideoModeStopped) {
   const int profiles = Count(commands(), 8) - measurements;
   EXPECT_GE(Count(commands(), 9) - blocks, 4 * (profiles - 1));
   EXPECT_EQ(rt::FindControl(main, ids::MAIN_VIDEO_GRAPH)->graph.plots.size(), 2u);
-}
-
-TEST_F(ModesOverPty, CloseDuringRunModeEndsWithZeroAndWritesTheSettings) {
-  std::filesystem::remove(program_->dir().file(kSettingsFileName));
-  rt::PostCtrlEvent(Panels().main, ids::MAIN_RUN, rt::EVENT_LEFT_CLICK);
-  rt::PostCtrlEvent(Panels().main, ids::MAIN_RUN, rt::EVENT_COMMIT);
-  const auto running = seen(8, 10);
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [=] {
-    if (!running()) return;
-    timer->stop();
-    timer->deleteLater();
-    rt::PostPanelEvent(Panels().main, rt::EVENT_CLOSE);
-  });
-  timer->start(10);
-  EXPECT_EQ(rt::RunUserInterface(), 0);
-  EXPECT_EQ(RunMode().stopFlag, kStopStopped);
-  EXPECT_TRUE(std::filesystem::exists(program_->dir().file(kSettingsFileName)));
 }
 
 // The operator opens the communication settings, picks 115200 baud and changes

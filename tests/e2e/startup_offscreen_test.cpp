@@ -40,11 +40,8 @@ TEST_F(StartUpOffscreen, ConnectsToTheVirtualSensorThroughAPseudoTerminal) {
   EXPECT_EQ(Text(p.main, ids::MAIN_STATUS), "KAVRO-XB-8 Firmware V3.18");
   const rt::Control* box = rt::FindControl(p.main, ids::MAIN_HWINFO);
   ASSERT_NE(box, nullptr);
-  ASSERT_GE(box->lines.size(), 4u);
+  ASSERT_FALSE(box->lines.empty());  // the model's lines are the identification tests'
   EXPECT_EQ(box->lines[0], "-------- KAVRO-XB-8 --------");
-  EXPECT_EQ(box->lines[1], "8192 subpixel - pixel-pitch = 0.975µm");
-  EXPECT_EQ(box->lines[2], "working range = 7.9 mm");
-  EXPECT_EQ(box->lines[3], "resolution    = +/- 1 µm");
   double power = 0, upper = 0;
   rt::GetCtrlVal(p.para2, ids::P2_POWER, &power);
   rt::GetCtrlVal(p.para1, ids::P1_TOL_UP, &upper);

@@ -92,20 +92,6 @@ TEST(Connection, PortThatDoesNotOpenSendsNothingAndShowsItsError) {
   }
 }
 
-TEST(Connection, AbsentPort255FromTheSettingsFile) {
-  Scenario s;
-  auto sensor = std::make_shared<sim::SensorEngine>();
-  s.setPortFactory(sim::MakeInProcessFactory({{1, sensor}}));
-  s.writeProjectFile("XB-Scope.ini", "[CONNECTION]\r\nCOM Port = 255\r\n");
-  ASSERT_TRUE(s.startUp());
-  EXPECT_EQ(s.status(), "No serial port found");
-  EXPECT_EQ(s.value(s.main(), ids::MAIN_PORT), 255);
-  EXPECT_TRUE(sensor->log().empty());
-  s.run(2.0);
-  EXPECT_TRUE(s.panelVisible(s.main()));
-  EXPECT_FALSE(s.quitRequested());
-}
-
 TEST(Connection, EchoSeenAt149SecondsSucceedsAndAfter15TimesOut) {
   // The echo request takes 18.75 ms to reach the sensor at 19200 baud and its
   // answer as long to come back.

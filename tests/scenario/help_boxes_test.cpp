@@ -28,22 +28,6 @@ struct Help {
   std::string text() const { return s.text(s.main(), ids::MAIN_HELP); }
 };
 
-TEST(HelpBoxes, StartHiddenAtTheirPlace) {
-  Help h;
-  EXPECT_FALSE(h.shown());
-  EXPECT_FALSE(h.largeShown());
-  EXPECT_EQ(h.text(), "HELPTEXT1");
-  h.s.rightClick(h.s.main(), ids::MAIN_SEND);
-  ResetHelpBoxes();
-  const rt::Control& box = h.s.control(h.s.main(), ids::MAIN_HELP);
-  EXPECT_FALSE(box.visible);
-  EXPECT_EQ(box.left, 10);
-  EXPECT_EQ(box.top, 110);
-  EXPECT_EQ(h.text(), "HELPTEXT1");
-  EXPECT_EQ(h.s.text(h.s.main(), ids::MAIN_HELP_LARGE), "HELPTEXT2");
-  EXPECT_EQ(h.s.text(h.s.panels().comset, ids::COM_HELP), "HELPTEXT3");
-}
-
 TEST(HelpBoxes, ClickOnEitherBoxHidesBoth) {
   Help h;
   h.s.rightClick(h.s.main(), ids::MAIN_SEND);

@@ -63,9 +63,6 @@ TEST(Identification, ModelLinesFollowFirmware) {
   };
   const Case cases[] = {{1, 80, 310, "4096 subpixel - pixel-pitch = 1.95µm"},
                         {1, 80, 311, "8192 subpixel - pixel-pitch = 0.975µm"},
-                        {1, 80, 316, "8192 subpixel - pixel-pitch = 0.975µm"},
-                        {103, 750, 316, "9216 subpixel - pixel-pitch = 7.938µm"},
-                        {103, 750, 310, "2360 subpixel - pixel-pitch = 31.75µm"},
                         {103, 750, 312, "4720 subpixel - pixel-pitch = 15.875µm"},
                         {4, 20160, 317, "4096-subpixel;  1.563µm pixel-pitch"}};
   for (const Case& c : cases) {

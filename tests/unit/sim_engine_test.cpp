@@ -1,7 +1,6 @@
 // The virtual sensor's own logic: the reply frame's form, the request cutter, the
-// measurement it makes of a still object and its max/min memory, and the same
-// answers from the same seed. (Its commands, fault switches and tables are
-// exercised by the scenario tests that use them.)
+// measurement record of a still object, and the same answers from the same seed. (Its commands,
+// fault switches and tables are exercised by the scenario tests that use them.)
 #include <gtest/gtest.h>
 
 #include "sensor_engine.h"
@@ -90,32 +89,6 @@ TEST(SimEngineMeasurement, RecordWordsOfAStillObject) {
   EXPECT_EQ(w[14], 5120);  // MIN
   EXPECT_EQ(w[15], 1);     // above the upper limit: only the first output
   EXPECT_EQ(w[17], 2048);  // shadowed subpixels
-}
-
-TEST(SimEngineMeasurement, WidthModeCalibrationAndTolerance) {
-  SensorEngine sensor(StillObject());
-  DataWords p0 = {500, 1, 1, 2, 1, 1024, 2048, 10, 10, 1, 0, 0, 0, 0, 0};  // width, own tolerances
-  Exchange(sensor, 1, 0, p0);
-  Exchange(sensor, 12, 2, {40960, 0, 32767 + 100, 0});  // 40 um per subpixel, +100 um
-  const auto w = Words(Exchange(sensor, 8, 0));
-  EXPECT_EQ(w[4], 2048);
-  const std::uint32_t um = 2048u * 40 + 100;  // 82020
-  EXPECT_EQ(w[5], um & 0xFFFF);
-  EXPECT_EQ(w[6], um >> 16);
-  EXPECT_EQ(w[15], 3);  // inside both limits: both outputs
-}
-
-TEST(SimEngineMeasurement, MaxMinMemoryAndItsReset) {
-  SensorEngine sensor(StillObject());
-  Exchange(sensor, 8, 0);  // right edge at 5120
-  sensor.motion().center = 0.25;
-  auto w = Words(Exchange(sensor, 8, 0));  // right edge now at 3072
-  EXPECT_EQ(w[13], 5120);
-  EXPECT_EQ(w[14], 3072);
-  EXPECT_EQ(Words(Exchange(sensor, 11, 0))[1], 11);
-  w = Words(Exchange(sensor, 8, 0));
-  EXPECT_EQ(w[13], 3072);
-  EXPECT_EQ(w[14], 3072);
 }
 
 TEST(SimEngineLine, SameSeedSameObjectMovement) {
