@@ -67,6 +67,7 @@ struct Spacing {
   long samples = 0;
   double meanError = 0;  // mean of (spacing - interval), seconds
   double worstError = 0;
+  double wakeUps = 0;  // event-loop turns a second while recording
 };
 
 struct Outcome {
@@ -112,10 +113,13 @@ class Session {
     rt::SetCtrlVal(rec, ids::REC_SAMPLES, samples);
     rt::SetCtrlVal(rec, ids::REC_INTERVAL, interval);
     rt::PostCtrlEvent(rec, ids::REC_START, rt::EVENT_COMMIT);
+    const long turns0 = rt::EventLoopTurns();
+    const double wall0 = WallSeconds();
     rt::ProcessSystemEvents();
+    Spacing out;
+    out.wakeUps = static_cast<double>(rt::EventLoopTurns() - turns0) / (WallSeconds() - wall0);
     std::fprintf(stderr, "ended with: %s\n", StatusText().c_str());
     const std::vector<double> t = RequestTimes(program_.simLog(), 18);
-    Spacing out;
     out.samples = static_cast<long>(t.size());
     if (t.size() < 2) return out;
     out.meanError = (t.back() - t.front()) / static_cast<double>(t.size() - 1) - interval;
@@ -180,6 +184,7 @@ int main(int argc, char** argv) {
     std::printf("%-46s %10ld samples\n", "recorder at 0.1 s, 115200 baud", r.samples);
     Report("  mean spacing error (spacing - 0.1 s)", 1000 * r.meanError, "ms", 0);
     Report("  worst spacing error (1 ms log resolution)", 1000 * r.worstError, "ms", 0);
+    Report("  wake-ups while recording (10 samples/s)", r.wakeUps, "/s", 0);
   }
   {
     Session s(1, Sensor::Paced);

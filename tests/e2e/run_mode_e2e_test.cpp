@@ -2,18 +2,16 @@
 // offscreen platform and the real serial backend, against kavro-xb-sim on a
 // pseudo-terminal: the operator starts a mode and stops it once the sensor has
 // answered enough requests; run mode after a change
-// of the line's rate; the linearisation upload through the real file dialog.
+// of the line's rate. (The linearisation upload is the scenario tests', its file
+// dialog the front-end tests'.)
 // Nothing here waits for a fixed time: each step waits for what it needs to
 // see, and how fast the modes go is for the benchmarks.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QFileDialog>
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 
 #include "app/program.h"
@@ -134,47 +132,6 @@ TEST_F(ModesOverPty, BaudChangeTo115200ThenRunModeStreamsAtTheNewRate) {
   EXPECT_EQ(Status(), "Data-Transfer Stopped!");
   EXPECT_EQ(RunMode().stopFlag, kStopStopped);
   EXPECT_GE(rt::FindControl(p.main, ids::MAIN_ROLL_GRAPH)->strip.appends, 49);
-}
-
-// The linearisation upload in the real window, on a 115200 baud line: the
-// service code in the recorder's interval shows the button, the file dialog
-// takes a table of 2048 values, every block reaches the sensor and the bar
-// ends grey; the button is hidden again.
-TEST_F(ModesOverPty, LinearisationUploadWritesEveryBlockThroughTheFileDialog) {
-  start({"--baud-index", "4"}, "[CONNECTION]\r\nCOM Port = 1\r\nBAUDRATE = 4\r\n");
-  const std::string table = program_->dir().file("XF-LINEAR.DAT");
-  {
-    std::ofstream out(table);
-    for (int i = 0; i < 2048; ++i) out << i * 16 << "\r\n";
-  }
-  const int rec = Panels().recorder;
-  const int cal = Panels().calib;
-  rt::SetCtrlVal(rec, ids::REC_INTERVAL, 8642.0);
-  rt::PostCtrlEvent(rec, ids::REC_INTERVAL, rt::EVENT_VAL_CHANGED);
-  rt::ProcessSystemEvents();
-  ASSERT_TRUE(rt::FindControl(cal, ids::CAL_WRITE_XFLASH)->visible);
-
-  // The table is chosen once the dialog is up.
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [=] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!dialog) return;
-    timer->stop();
-    timer->deleteLater();
-    dialog->selectFile(QString::fromStdString(table));
-    static_cast<QDialog*>(dialog)->accept();
-  });
-  timer->start(10);
-  Click(cal, ids::CAL_WRITE_XFLASH);  // returns when the last block is written
-  EXPECT_EQ(Status(), "X-FLASH Data successfully written!");
-  EXPECT_FALSE(rt::FindControl(cal, ids::CAL_WRITE_XFLASH)->visible);
-  const rt::GraphData& g = rt::FindControl(Panels().main, ids::MAIN_DATA_GRAPH)->graph;
-  ASSERT_FALSE(g.plots.empty());
-  EXPECT_EQ(g.plots.back().fillColor, 0xA0A0A0);
-  // The sensor program's log catches up with the last block.
-  EXPECT_TRUE(WaitFor(kPatienceMs / 1000.0, [&] { return Count(commands(), 102) >= 256; }));
-  EXPECT_EQ(Count(commands(), 101), 1);
-  EXPECT_EQ(Count(commands(), 102), 256);
 }
 
 }  // namespace

@@ -115,15 +115,6 @@ TEST(MeasurementDisplay, OutputLampsAndTrigger) {
   EXPECT_EQ(t.colour(ids::MAIN_TRIG_VALUE), 0xE0E0E0);
 }
 
-TEST(MeasurementDisplay, CalibrationStepsTakeTheValue) {
-  Shown t;
-  const int calib = t.s.panels().calib;
-  rt::SetCtrlVal(calib, ids::CAL_STEP1, 1);
-  ShowMeasurement();
-  EXPECT_EQ(t.s.value(calib, ids::CAL_VALUE1), 2010);
-  EXPECT_NE(t.s.value(calib, ids::CAL_VALUE2), 2010);
-}
-
 TEST(DataGraph, CursorsAndTwoEdgeBands) {
   Shown t;
   t.p.para0[P0_EVAL_MODE] = 2;

@@ -176,17 +176,6 @@ TEST_F(Recorder_, PlannedDurationFollowsTheFieldsBelowTheirLimits) {
   expectDuration(1, 6, 0, 0);
 }
 
-TEST_F(Recorder_, ServiceCodeInTheIntervalOpensTheLinearisationUpload) {
-  start();
-  const int calib = s_.panels().calib;
-  s_.enterValue(rec(), ids::REC_INTERVAL, 8641);
-  EXPECT_FALSE(s_.visible(calib, ids::CAL_WRITE_XFLASH));
-  s_.enterValue(rec(), ids::REC_INTERVAL, 8642);
-  EXPECT_TRUE(s_.visible(calib, ids::CAL_WRITE_XFLASH));
-  EXPECT_FALSE(s_.dimmed(calib, ids::CAL_WRITE_XFLASH));
-  EXPECT_FALSE(s_.dimmed(calib, ids::CAL_SLOPE));
-}
-
 TEST_F(Recorder_, RightClickOnSamplesAndIntervalTogglesTheirHelp) {
   start();
   const std::string samples =
@@ -210,17 +199,6 @@ TEST_F(Recorder_, RightClickOnSamplesAndIntervalTogglesTheirHelp) {
   EXPECT_EQ(helpText(), interval);
   s_.rightClick(rec(), ids::REC_INTERVAL);
   EXPECT_TRUE(s_.visible(s_.main(), ids::MAIN_HELP));
-}
-
-// Between samples the program sleeps: it wakes for the samples, the answers
-// and the seconds of the time display, not on a tick of its own.
-TEST_F(Recorder_, WaitingForTheNextSampleWakesTheProgramRarely) {
-  start();
-  setUp(3, 5.0);
-  const long turns = rt::EventLoopTurns();
-  record();
-  ASSERT_EQ(records().size(), 3u);
-  EXPECT_LT(rt::EventLoopTurns() - turns, 200);  // 15 s of recording
 }
 
 TEST_F(Recorder_, TriggeredRecordingTakesTheSensorsFramesAndStopsAfterThePanelsSamples) {

@@ -40,25 +40,11 @@ TEST(StartUp, ShowsMainPanelWithParameterPanelOneOnly) {
   EXPECT_EQ(main.title, "KAVRO-XB-Scope");
 }
 
-TEST(StartUp, FillsRecorderPathDateAndInitialDataGraph) {
+TEST(StartUp, FillsRecorderPathAndDate) {
   Scenario s;
   ASSERT_TRUE(s.startUp());
   EXPECT_EQ(s.text(s.panels().recorder, ids::REC_PATH), s.projectPath("RECORD.DAT"));
   EXPECT_EQ(s.text(s.panels().recorder, ids::REC_DATE).size(), 10u);  // MM-DD-YYYY
-  const rt::GraphData& g = s.control(s.main(), ids::MAIN_DATA_GRAPH).graph;
-  EXPECT_DOUBLE_EQ(g.cursors[0].x, 512);
-  EXPECT_DOUBLE_EQ(g.cursors[1].x, 1);
-  EXPECT_DOUBLE_EQ(g.cursors[2].x, 1024);
-  for (const rt::Cursor& c : g.cursors) EXPECT_DOUBLE_EQ(c.y, 1.0);
-  ASSERT_EQ(g.plots.size(), 1u);
-  const rt::Plot& band = g.plots[0];
-  EXPECT_EQ(band.kind, rt::Plot::Kind::Rectangle);
-  EXPECT_DOUBLE_EQ(band.x1, 412);
-  EXPECT_DOUBLE_EQ(band.x2, 612);
-  EXPECT_DOUBLE_EQ(band.y1, 0.0);
-  EXPECT_DOUBLE_EQ(band.y2, 0.25);
-  EXPECT_EQ(band.color, rt::VAL_GREEN);
-  EXPECT_EQ(band.fillColor, rt::VAL_GREEN);
 }
 
 TEST(PanelToggles, EachToggleShowsItsPanelAndSwitchesTheOthersOff) {

@@ -86,13 +86,6 @@ TEST(IniStorePut, NamesMatchWithoutCaseAndSurroundingBlanks) {
   EXPECT_EQ(Get(store.get(), "APPLICATION", "Panel  width").result, 0);
 }
 
-TEST(IniStorePut, NullStoreIsRefusedQuietly) {
-  EXPECT_EQ(Ini_PutInt(nullptr, "S", "a", 1), ini::kErrOutOfMemory);
-  EXPECT_EQ(Get(nullptr, "S", "a").result, 0);
-  EXPECT_EQ(Ini_ToText(nullptr), "");
-  EXPECT_EQ(Ini_ReadFromText(nullptr, "[S]\na=1\n"), ini::kErrOutOfMemory);
-}
-
 TEST(IniStoreGet, MissingOrEmptyGivesZeroAndKeepsTheDefault) {
   ini::StorePtr store = StoreFromText("[S]\nempty=\nblank=   \nquoted=\"\"\n");
   for (const char* item : {"empty", "blank", "quoted", "absent"}) {
@@ -140,13 +133,6 @@ TEST(IniStoreGet, PutValuesBeyondThirtyTwoBitsAreWrittenButNotReadBack) {
   EXPECT_EQ(Ini_ToText(store.get()), "[S]\r\nbig = 4294967296\r\nmin = -2147483648\r\n\r\n");
   EXPECT_EQ(Get(store.get(), "S", "big").result, ini::kErrNotAnInteger);
   EXPECT_EQ(Get(store.get(), "S", "min").value, -2147483648L);
-}
-
-TEST(IniStoreWrite, EmptyStoreGivesNoBytesEmptySectionKeepsItsHeader) {
-  ini::StorePtr store = NewStore();
-  EXPECT_EQ(Ini_ToText(store.get()), "");
-  ini::StorePtr headerOnly = StoreFromText("[EMPTY]\r\n");
-  EXPECT_EQ(Ini_ToText(headerOnly.get()), "[EMPTY]\r\n\r\n");
 }
 
 TEST(IniStoreRead, HandWrittenFormsReadLikeWrittenOnes) {
