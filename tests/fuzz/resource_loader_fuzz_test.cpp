@@ -55,17 +55,6 @@ TEST(ResourceLoaderFuzz, MutatedResourceFilesNeverCrash) {
   EXPECT_EQ(accepted + refused, 400);
 }
 
-TEST(ResourceLoaderFuzz, RandomBytesGiveNoPanel) {
-  std::mt19937 rng(7);
-  for (int i = 0; i < 2000; ++i) {
-    std::string text(rng() % 200, '\0');
-    for (char& c : text) c = static_cast<char>(rng() % 256);
-    rt::ResourceFile file;
-    std::string error;
-    EXPECT_FALSE(rt::ParseResource(text, &file, &error) && !file.panels.empty());
-  }
-}
-
 TEST(ResourceLoaderFuzz, WrongTypesAreRefusedWithTheirPlace) {
   rt::ResourceFile file;
   std::string error;
