@@ -25,11 +25,6 @@ std::shared_ptr<sim::SensorEngine> Start(Scenario& s, sim::SensorConfig config =
   return sensor;
 }
 
-int BlockReads(const sim::SensorEngine& sensor) {
-  const std::vector<int> seen = Scenario::commandsSeen(sensor);
-  return static_cast<int>(std::count(seen.begin(), seen.end(), 9));
-}
-
 const std::vector<rt::Plot>& VideoPlots(const Scenario& s) {
   return s.control(s.main(), ids::MAIN_VIDEO_GRAPH).graph.plots;
 }
@@ -213,10 +208,10 @@ TEST(ThresholdSlider, AutoReadsTheProfileAndDrawsThreeCurves) {
   ASSERT_TRUE(s.startUp());
   const int para2 = s.panels().para2;
   ASSERT_EQ(s.value(para2, ids::P2_VTHD_MODE), 1);
-  const int before = BlockReads(*sensor);
+  const int before = Scenario::requestsSeen(*sensor, 9);
   rt::SetCtrlVal(para2, ids::P2_VTHD, 50);
   s.click(para2, ids::P2_VTHD);
-  EXPECT_EQ(BlockReads(*sensor) - before, 4);
+  EXPECT_EQ(Scenario::requestsSeen(*sensor, 9) - before, 4);
   EXPECT_TRUE(s.visible(s.main(), ids::MAIN_VIDEO_GRAPH));
   EXPECT_FALSE(s.visible(s.main(), ids::MAIN_ROLL_GRAPH));
   const auto& plots = VideoPlots(s);
@@ -235,12 +230,12 @@ TEST(ThresholdSlider, FixedRedrawsOnlyTheFixedLine) {
   auto sensor = Start(s);
   const int para2 = s.panels().para2;
   ASSERT_EQ(s.value(para2, ids::P2_VTHD_MODE), 0);
-  const int before = BlockReads(*sensor);
+  const int before = Scenario::requestsSeen(*sensor, 9);
   const std::uint16_t fixInSet = Params().para1[P1_VIDEO_THD_FIX];
   ASSERT_NE(fixInSet, 30);
   rt::SetCtrlVal(para2, ids::P2_VTHD, 30);
   s.click(para2, ids::P2_VTHD);
-  EXPECT_EQ(BlockReads(*sensor), before);
+  EXPECT_EQ(Scenario::requestsSeen(*sensor, 9), before);
   const auto& plots = VideoPlots(s);
   ASSERT_EQ(plots.size(), 2u);
   const double level = Hardware().videoFullScale * 30 / 100;

@@ -49,20 +49,17 @@ bool Hidden(const std::string& path) {
   return rt::GetFileAttrs(path, nullptr, nullptr, &hidden, nullptr) == 0 && hidden == 1;
 }
 
-TEST(SettingsLoad, MaximisedWindowIgnoresPositionAndSize) {
-  Scenario s;
-  StartWith(s,
-            "[APPLICATION]\r\nPanel max = 1\r\nPanel pos. x = 100\r\nPanel pos. y = 120\r\n"
-            "Panel width  = 900\r\nPanel height = 600\r\n");
-  ExpectWindow(s, {kResourceLeft, kResourceTop, 780, 548, rt::VAL_MAXIMIZE});
-}
-
-TEST(SettingsLoad, PositionAndSizeNeedPanelMax) {
-  Scenario s;
-  StartWith(s,
-            "[APPLICATION]\r\nPanel pos. x = 100\r\nPanel pos. y = 120\r\n"
-            "Panel width  = 900\r\nPanel height = 600\r\n");
-  ExpectWindow(s, {kResourceLeft, kResourceTop, 780, 548, rt::VAL_NO_ZOOM});
+// Place and size apply only with "Panel max = 0": maximised or without the item
+// the window keeps the resource's.
+TEST(SettingsLoad, PlaceAndSizeOnlyWithPanelMaxZero) {
+  const std::string place =
+      "Panel pos. x = 100\r\nPanel pos. y = 120\r\nPanel width  = 900\r\nPanel height = 600\r\n";
+  for (const char* max : {"Panel max = 1\r\n", ""}) {
+    Scenario s;
+    StartWith(s, "[APPLICATION]\r\n" + std::string(max) + place);
+    ExpectWindow(
+        s, {kResourceLeft, kResourceTop, 780, 548, *max ? rt::VAL_MAXIMIZE : rt::VAL_NO_ZOOM});
+  }
 }
 
 TEST(SettingsLoad, IncompletePairsApplyOnlyWhatIsWhole) {

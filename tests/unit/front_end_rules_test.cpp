@@ -50,13 +50,8 @@ TEST(FrontEndRules, EntriesAreCoercedToRangeAndType) {
 }
 
 TEST(FrontEndRules, AxisRanges) {
-  rt::Axis manual{rt::VAL_MANUAL, 4096, 1};
-  qtfront::Range r = qtfront::AxisRange(manual, {});
-  EXPECT_EQ(r.lo, 1);
-  EXPECT_EQ(r.hi, 4096);
-
   rt::Axis flat{rt::VAL_MANUAL, 5, 5};
-  r = qtfront::AxisRange(flat, {});
+  qtfront::Range r = qtfront::AxisRange(flat, {});
   EXPECT_LT(r.lo, 5);
   EXPECT_GT(r.hi, 5);
 
