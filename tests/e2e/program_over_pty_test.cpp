@@ -1,6 +1,6 @@
-// Run mode and video mode of the real program, with the Qt front end on the
-// offscreen platform and the real serial backend, against kavro-xb-sim on a
-// pseudo-terminal: the operator starts a mode and stops it once the sensor has
+// The real program in process, with the Qt front end on the offscreen platform
+// and the real serial backend, against kavro-xb-sim on a pseudo-terminal: what
+// start-up shows; the operator starts a mode and stops it once the sensor has
 // answered enough requests; run mode after a change
 // of the line's rate. (The linearisation upload is the scenario tests', its file
 // dialog the front-end tests'.)
@@ -8,14 +8,17 @@
 // see, and how fast the modes go is for the benchmarks.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <QWidget>
 #include <algorithm>
 #include <filesystem>
 #include <functional>
 
 #include "app/program.h"
 #include "e2e/e2e_support.h"
+#include "harness/screen_time.h"
 #include "link/run_state.h"
 #include "qt/front_end.h"
 #include "runtime/constants.h"
@@ -70,10 +73,10 @@ class ModesOverPty : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { ASSERT_TRUE(StartOffscreenFrontEnd()); }
   static void TearDownTestSuite() { qtfront::Shutdown(); }
-  void SetUp() override { start(); }
-  void start(const std::vector<std::string>& simOptions = {}, const std::string& settings = {}) {
-    program_.reset();
-    program_ = std::make_unique<ProgramBesideSim>(simOptions, settings);
+  // The sensor program holds Power 321 and Upper-Tolerance 42.
+  void SetUp() override {
+    program_ = std::make_unique<ProgramBesideSim>(
+        std::vector<std::string>{"--para0", "0=321", "--para0", "7=42"});
     ASSERT_TRUE(program_->started());
   }
   void TearDown() override { program_.reset(); }
@@ -87,6 +90,24 @@ class ModesOverPty : public ::testing::Test {
 
   std::unique_ptr<ProgramBesideSim> program_;
 };
+
+// What the operator reads after start-up, in the window the operator sees.
+TEST_F(ModesOverPty, StartUpReadsTheSensorThroughThePseudoTerminal) {
+  const PanelHandles& p = Panels();
+  EXPECT_EQ(CommandsInSimLog(program_->simLog()),
+            (std::vector<int>{0, 5, 7, 10, 2, 2, 9, 9, 9, 9}));
+  EXPECT_EQ(Status(), "KAVRO-XB-8 Firmware V3.18");
+  const rt::Control* box = rt::FindControl(p.main, ids::MAIN_HWINFO);
+  ASSERT_FALSE(box->lines.empty());  // the model's lines are the identification tests'
+  EXPECT_EQ(box->lines[0], "-------- KAVRO-XB-8 --------");
+  EXPECT_EQ(rt::FindControl(p.para2, ids::P2_POWER)->num, 321);
+  EXPECT_EQ(rt::FindControl(p.para1, ids::P1_TOL_UP)->num, 42);
+  harness::LetTheScreenCatchUp();
+  bool titled = false;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    titled = titled || (w->isVisible() && w->windowTitle() == "KAVRO-XB-Scope");
+  EXPECT_TRUE(titled);
+}
 
 // Video mode at once after run mode: run mode's last reply does not pass for
 // video mode's first, and every profile comes whole.
