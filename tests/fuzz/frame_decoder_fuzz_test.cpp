@@ -134,13 +134,4 @@ TEST_F(ReceivePathFuzz, EachCallbackTakesOneFrameAndDropsTheRest) {
   EXPECT_GT(classesSeen[18], 100);
 }
 
-TEST_F(ReceivePathFuzz, RemovedCallbackLeavesTheLineAlone) {
-  std::mt19937 rng(7);
-  RemoveReceiveCallback(kPort);
-  for (int i = 0; i < 200; ++i) line->waiting.push_back(static_cast<std::uint8_t>(rng()));
-  EXPECT_EQ(rt::DispatchSerialEvents(), 0);
-  EXPECT_EQ(line->waiting.size(), 200u);
-  EXPECT_EQ(Link().replyArrived, 0);
-}
-
 }  // namespace
