@@ -8,24 +8,6 @@
 
 namespace {
 
-TEST(Evaluation, TolerancePairFromHousingOrParameters) {
-  TolerancePair housing = TolerancesFor(3, 25, 100, 200);
-  EXPECT_EQ(housing.upper, 25);
-  EXPECT_EQ(housing.lower, 25);
-  TolerancePair params = TolerancesFor(0, 25, 100, 200);
-  EXPECT_EQ(params.upper, 100);
-  EXPECT_EQ(params.lower, 200);
-}
-
-TEST(Evaluation, DisplayedLengths) {
-  EXPECT_DOUBLE_EQ(MicrometreReading(123456), 123.456);
-  EXPECT_DOUBLE_EQ(ToleranceInLength(5, 1024000), 5.0);
-  // Hardware-Mode 3: both displays follow the sensor's tolerance, not the fields.
-  TolerancePair pair = TolerancesFor(3, 40, 5, 7);
-  EXPECT_DOUBLE_EQ(ToleranceInLength(pair.upper, 1024000), 40.0);
-  EXPECT_DOUBLE_EQ(ToleranceInLength(pair.lower, 1024000), 40.0);
-}
-
 TEST(Evaluation, OutputLampsLightOnlyForOneToThree) {
   EXPECT_FALSE(OutputLampsFor(0).first || OutputLampsFor(0).second);
   EXPECT_TRUE(OutputLampsFor(1).first && !OutputLampsFor(1).second);

@@ -46,9 +46,7 @@ TEST(WindowFit, PlaceWithoutTheTitleBarOnTheScreenIsMovedOntoIt) {
   ExpectRect(FitPlace(sized, 100, -1, kScreen), {100, 0, 780, 548});
   ExpectRect(FitPlace(sized, 100, 800, kScreen), {100, 800 - 548, 780, 548});
   ExpectRect(FitPlace(sized, LONG_MIN, LONG_MAX, kScreen), {0, 800 - 548, 780, 548});
-}
-
-TEST(WindowFit, WindowAsLargeAsTheScreenGoesToItsCorner) {
+  // A window as large as the screen goes to its corner.
   const WindowRect full{0, 0, 1280, 800};
   ExpectRect(FitPlace(full, -100000, -100000, kScreen), {0, 0, 1280, 800});
   ExpectRect(FitPlace(full, INT_MAX, INT_MAX, kScreen), {0, 0, 1280, 800});
