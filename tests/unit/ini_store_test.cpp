@@ -213,17 +213,4 @@ TEST_F(IniStoreFile, WrittenFileHoldsTheExactBytesAndReadsBack) {
   EXPECT_EQ(std::filesystem::file_size(path), 0u);
 }
 
-TEST_F(IniStoreFile, UnopenablePathsAreReportedAndChangeNothing) {
-  ini::StorePtr store = StoreFromText("[S]\na=1\n");
-  const std::string before = Ini_ToText(store.get());
-  EXPECT_EQ(ini::Ini_ReadFromFile(store.get(), (dir_ / "missing.ini").string()),
-            ini::kErrCannotOpenFile);
-  EXPECT_LT(ini::Ini_ReadFromFile(store.get(), dir_.string()), 0);  // a directory
-  EXPECT_EQ(Ini_ToText(store.get()), before);
-  EXPECT_EQ(ini::Ini_WriteToFile(store.get(), (dir_ / "no" / "such.ini").string()),
-            ini::kErrCannotOpenFile);
-  EXPECT_EQ(ini::Ini_WriteToFile(nullptr, (dir_ / "null.ini").string()), ini::kErrOutOfMemory);
-  EXPECT_FALSE(std::filesystem::exists(dir_ / "null.ini"));
-}
-
 }  // namespace

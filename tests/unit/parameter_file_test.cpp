@@ -127,13 +127,6 @@ TEST(ParameterFileItems, MissingEmptyOrBadItemsLeaveTheirWords) {
   EXPECT_EQ(s.umOffset, start.umOffset);  // no um-Offset item
 }
 
-TEST(ParameterFileItems, NamesMatchWithoutCaseAndSurroundingBlanks) {
-  const ParameterSet s =
-      Taken("[para0]\npower=300\n  [ Para1 ]  \n  UM-SLOPE   =   4096  \n", ParameterSet{});
-  EXPECT_EQ(s.para0[P0_POWER], 300);
-  EXPECT_EQ(s.umSlope, 4096u);
-}
-
 TEST(ParameterFileItems, OperationModeUnderEitherNameFullNameFirst) {
   EXPECT_EQ(Taken("[PARA0]\nCCD-OP-Mode = 1\n", ParameterSet{}).para0[P0_CCD_OPERATION_MODE], 1);
   EXPECT_EQ(Taken("[PARA0]\nCCD-Operation-Mode = 1\n", ParameterSet{}).para0[P0_CCD_OPERATION_MODE],
