@@ -69,19 +69,7 @@ TEST(MeasurementDisplay, ValuesAndLengths) {
   EXPECT_EQ(t.s.value(t.s.panels().para2, ids::P2_TEACH_VALUE), 2000);
 }
 
-TEST(MeasurementDisplay, HousingModeShowsTheSensorsTolerance) {
-  Shown t;
-  t.p.umSlope = 1024000;
-  t.p.para0[P0_HARDWARE_MODE] = 3;
-  t.m.sensorTolerance = 7;
-  ShowMeasurement();
-  EXPECT_DOUBLE_EQ(t.at(ids::MAIN_TOL_UP), 7.0);
-  EXPECT_DOUBLE_EQ(t.at(ids::MAIN_TOL_LOW), 7.0);
-  // 2010 is outside 2000 +/- 7 although inside the fields' 100.
-  EXPECT_EQ(t.colour(ids::MAIN_PIXEL_VALUE), rt::VAL_RED);
-}
-
-TEST(MeasurementDisplay, ToleranceColours) {
+TEST(MeasurementDisplay, ToleranceColoursAndTheHousingsTolerance) {
   Shown t;
   ShowMeasurement();
   EXPECT_EQ(t.colour(ids::MAIN_PIXEL_VALUE), rt::VAL_DK_GREEN);
@@ -90,6 +78,16 @@ TEST(MeasurementDisplay, ToleranceColours) {
   ShowMeasurement();
   EXPECT_EQ(t.colour(ids::MAIN_PIXEL_VALUE), rt::VAL_RED);
   EXPECT_EQ(t.colour(ids::MAIN_UM_VALUE), rt::VAL_RED);
+  // Hardware-Mode 3: the sensor's tolerance on both sides, in the displays too;
+  // 2010 is outside 2000 +/- 7 although inside the fields' 100.
+  t.m.mValue = 2010;
+  t.p.umSlope = 1024000;
+  t.p.para0[P0_HARDWARE_MODE] = 3;
+  t.m.sensorTolerance = 7;
+  ShowMeasurement();
+  EXPECT_DOUBLE_EQ(t.at(ids::MAIN_TOL_UP), 7.0);
+  EXPECT_DOUBLE_EQ(t.at(ids::MAIN_TOL_LOW), 7.0);
+  EXPECT_EQ(t.colour(ids::MAIN_PIXEL_VALUE), rt::VAL_RED);
 }
 
 TEST(MeasurementDisplay, OutputLampsAndTrigger) {
