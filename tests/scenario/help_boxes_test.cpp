@@ -55,7 +55,7 @@ TEST(HelpBoxes, RunTwiceThenRunAndStop) {
   Help h;
   h.s.rightClick(h.s.main(), ids::MAIN_RUN);
   EXPECT_TRUE(h.shown());
-  EXPECT_TRUE(StartsWith(h.text(), "RUN-BUTTON:\n"));
+  EXPECT_TRUE(StartsWith(h.text(), "RUN-BUTTON:\nStart the continuosly"));
   h.s.rightClick(h.s.main(), ids::MAIN_RUN);
   EXPECT_FALSE(h.shown());
   h.s.rightClick(h.s.main(), ids::MAIN_RUN);

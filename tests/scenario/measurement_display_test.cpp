@@ -194,6 +194,10 @@ TEST(RollGraph, AppendsTheSampleOfSixTraces) {
   EXPECT_DOUBLE_EQ(chart.points[3].back(), 2010);  // M
   EXPECT_DOUBLE_EQ(chart.points[4].back(), 300);   // H
   EXPECT_DOUBLE_EQ(chart.points[5].back(), 100);   // L
+  t.p.para0[P0_TEACH_VALUE] = 4000;                // the limits stay on the line
+  t.p.para0[P0_UPPER_TOLERANCE] = 500;
+  PlotRollGraph();
+  EXPECT_DOUBLE_EQ(t.roll().points[0].back(), 4095);
 }
 
 TEST(RollGraph, ZoomWindowOnlyWithZoom) {

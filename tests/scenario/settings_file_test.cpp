@@ -85,6 +85,7 @@ TEST(SettingsLoad, LowerCaseBaudItemSetsTheLinkBaudIndex) {
   EXPECT_EQ(Link().portNumber, 3);
   EXPECT_EQ(Link().baudIndex, 3);
   EXPECT_EQ(s.value(s.panels().comset, ids::COM_PORT), 3);
+  EXPECT_EQ(s.value(s.main(), ids::MAIN_PORT), 3);
   // The parameter refresh at the end of the load puts PARA1's RS-232-Baudrate
   // into the ring; the link keeps the index from the file.
   EXPECT_EQ(s.value(s.panels().comset, ids::COM_BAUD), Params().para1[P1_RS232_BAUDRATE]);

@@ -30,8 +30,14 @@ TEST(StartUp, ShowsMainPanelWithParameterPanelOneOnly) {
   ASSERT_TRUE(s.startUp());
   EXPECT_TRUE(s.panelVisible(s.main()));
   EXPECT_FALSE(s.panelVisible(s.panels().comset));
-  for (const ToggleCase& t : kToggles)
-    EXPECT_EQ(s.panelVisible(s.panels().*t.panel), t.toggle == ids::MAIN_TOGG_PARA1);
+  for (const ToggleCase& t : kToggles) {
+    const rt::Panel& child = s.panel(s.panels().*t.panel);
+    EXPECT_EQ(child.visible, t.toggle == ids::MAIN_TOGG_PARA1);
+    EXPECT_EQ(child.top, kChildTop);  // all four in one place
+    EXPECT_EQ(child.left, kChildLeft);
+  }
+  EXPECT_EQ(s.panel(s.panels().comset).top, kComsetTop);
+  EXPECT_EQ(s.panel(s.panels().comset).left, kComsetLeft);
   EXPECT_EQ(rt::GetActivePanel(), s.main());
   EXPECT_EQ(rt::GetActiveCtrl(s.main()), ids::MAIN_STOP);
   const rt::Panel& main = s.panel(s.main());
