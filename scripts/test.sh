@@ -16,7 +16,7 @@ step "packages"
 bash scripts/install-deps.sh
 
 step "formatting"
-mapfile -t sources < <(find src sim tests \( -name '*.h' -o -name '*.cpp' \) | sort)
+mapfile -t sources < <(find src sim tests bench tools \( -name '*.h' -o -name '*.cpp' \) | sort)
 clang-format --dry-run -Werror "${sources[@]}"
 
 step "layers"

@@ -30,6 +30,14 @@ struct Faults {
   bool noBaudAck = false;  // command 190 is neither acknowledged nor carried out
   EchoForm echoForm = EchoForm::kNormal;
   std::map<int, int> replyWord1;  // command -> word 1 of its answer frame instead of the echo
+  // The n-th reply (counted as for dropNth) is preceded by a class-1 frame
+  // nobody asked for, carrying strayData; the reply follows three byte times
+  // after it. 0 = none.
+  int strayBeforeNth = 0;
+  DataWords strayData{};
+  // The line is gone (adapter pulled, far end hung up): the port says so, and
+  // nothing passes in either direction.
+  bool lineLost = false;
 };
 
 // Applies the reply-shaping switches to one reply of the given command.

@@ -98,7 +98,7 @@ void InProcessPort::close() {
 }
 
 int InProcessPort::write(const std::uint8_t* data, int count) {
-  if (!line_->open || count <= 0) return 0;
+  if (!line_->open || count <= 0 || lost()) return 0;
   const double now = Now();
   line_->advance(now);
   line_->toSensor.send(now, data, static_cast<std::size_t>(count), line_->baud);
@@ -106,7 +106,7 @@ int InProcessPort::write(const std::uint8_t* data, int count) {
 }
 
 int InProcessPort::read(std::uint8_t* data, int count) {
-  if (!line_->open || count <= 0) return 0;
+  if (!line_->open || count <= 0 || lost()) return 0;
   const double now = Now();
   line_->advance(now);
   const auto bytes = line_->toPc.take(now, static_cast<std::size_t>(count));
@@ -115,7 +115,7 @@ int InProcessPort::read(std::uint8_t* data, int count) {
 }
 
 int InProcessPort::bytesWaiting() {
-  if (!line_->open) return 0;
+  if (!line_->open || lost()) return 0;
   const double now = Now();
   line_->advance(now);
   return line_->toPc.arrivedBy(now);
@@ -133,6 +133,10 @@ void InProcessPort::flushOut() {
   const double now = Now();
   line_->advance(now);
   line_->toSensor.dropPending(now);
+}
+
+bool InProcessPort::lost() {
+  return line_->sensor && line_->sensor->faults().lineLost;
 }
 
 bool InProcessPort::isOpen() const {

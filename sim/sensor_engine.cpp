@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "line_schedule.h"
+
 namespace sim {
 
 long BaudForIndex(int index) {
@@ -60,7 +62,13 @@ std::vector<Transmission> SensorEngine::handle(const Request& request, double t)
   if (!reply || config_.faults.muteCommands.count(request.command)) return out;
 
   double delay = 0;
+  const int counted = replyCounter_;
   if (!ShapeReply(config_.faults, request.command, replyCounter_, *reply, delay, rng_)) return out;
+  const Faults& f = config_.faults;
+  if (replyCounter_ != counted && replyCounter_ == f.strayBeforeNth) {
+    out.push_back({t + delay, rateBefore, AckFrame(1, 0, f.strayData)});
+    delay += (kFrameBytes + 3) * ByteTime(rateBefore);
+  }
   out.push_back({t + delay, rateBefore, std::move(*reply)});
   return out;
 }

@@ -17,7 +17,7 @@ namespace {
 
 constexpr const char* kWatch = "port list";
 constexpr double kScanInterval = 1.0;  // an adapter shows up or goes within two seconds
-constexpr int kNothingPicked = -1;
+constexpr int kNothingPicked = 0;      // the prompt; the ports count from 1
 
 struct Port {
   PortListEntry entry;
@@ -91,8 +91,8 @@ void Show(std::vector<Port> ports) {
   int picked = kNothingPicked;
   rt::GetCtrlVal(panel, ids::COM_PORT_LIST, &picked);
   std::string pickedId;
-  if (picked >= 0 && picked < static_cast<int>(Shown().size()))
-    pickedId = Shown()[picked].identifier;
+  if (picked > kNothingPicked && picked <= static_cast<int>(Shown().size()))
+    pickedId = Shown()[picked - 1].identifier;
   rt::ClearListCtrl(panel, ids::COM_PORT_LIST);
   const char* prompt = ports.empty() ? "No serial port found on this PC" : "Pick a port ...";
   rt::InsertListItem(panel, ids::COM_PORT_LIST, -1, prompt, kNothingPicked);
@@ -100,8 +100,8 @@ void Show(std::vector<Port> ports) {
   std::vector<PortListEntry> entries;
   for (std::size_t i = 0; i < ports.size(); ++i) {
     rt::InsertListItem(panel, ids::COM_PORT_LIST, -1, PortListLine(ports[i].entry),
-                       static_cast<double>(i));
-    if (ports[i].identifier == pickedId) keep = static_cast<int>(i);
+                       static_cast<double>(i + 1));
+    if (ports[i].identifier == pickedId) keep = static_cast<int>(i + 1);
     entries.push_back(ports[i].entry);
   }
   rt::SetCtrlVal(panel, ids::COM_PORT_LIST, keep);
@@ -141,9 +141,9 @@ std::string GiveNumber(Port& port) {
          std::to_string(number) + " -> " + port.device + ")";
 }
 
-void Pick(int index) {
-  if (index < 0 || index >= static_cast<int>(Shown().size())) return;
-  Port port = Shown()[index];
+void Pick(int item) {
+  if (item <= kNothingPicked || item > static_cast<int>(Shown().size())) return;
+  Port port = Shown()[item - 1];
   std::string said;
   if (port.entry.number == 0) said = GiveNumber(port);
   if (port.entry.number == 0) {
@@ -166,8 +166,8 @@ void ShowPortList() {
 
 int CC_RINGPortList(int panel, int control, int event, void*, int, int) {
   if (event != rt::EVENT_COMMIT) return 0;
-  int index = kNothingPicked;
-  rt::GetCtrlVal(panel, control, &index);
-  Pick(index);
+  int item = kNothingPicked;
+  rt::GetCtrlVal(panel, control, &item);
+  Pick(item);
   return 0;
 }

@@ -65,6 +65,8 @@ class ProgramBesideSim {
   bool started() const { return started_; }
   const TempDir& dir() const { return dir_; }
   std::string simLog() const { return ReadFile(dir_.file("sim.log")); }
+  // Kills the sensor program: its pseudo-terminal hangs up under the program.
+  void killSim() { sim_.reset(); }
 
  private:
   TempDir dir_;

@@ -1,93 +1,96 @@
-// The real program while it waits: a termination signal while a pop-up is open,
-// and a serial line that vanishes while the program is idle.
+// The real program while it waits, in process with the Qt front end on the
+// offscreen platform and the real serial backend, against kavro-xb-sim: a
+// termination signal while a pop-up is open, and a serial line that vanishes
+// under the idle program. (The CPU the program takes on a vanished line is a
+// figure of bench_line.)
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QTimer>
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <functional>
+#include <memory>
 
+#include "app/program.h"
 #include "e2e/e2e_support.h"
+#include "qt/front_end.h"
+#include "runtime/clock.h"
+#include "runtime/constants.h"
+#include "runtime/events.h"
+#include "runtime/ui_model.h"
+#include "ui/panel_ids.h"
+#include "ui/panels.h"
 
 namespace {
 
-const std::vector<std::string> kOffscreen = {"QT_QPA_PLATFORM=offscreen"};
+// A step that has not seen what it waits for by then has failed.
+constexpr double kPatience = 30.0;
 
-struct ProgramDir {
-  TempDir dir;
-  std::string program = dir.file("kavro-xb-scope");
-  ProgramDir() {
-    CopyFile(KAVRO_PROGRAM, program);
-    std::filesystem::permissions(program, std::filesystem::perms::owner_exec,
-                                 std::filesystem::perm_options::add);
-    CopyFile(std::string(KAVRO_BINARY_DIR) + "/KAVRO-XB-VevavA318.uir",
-             dir.file("KAVRO-XB-VevavA318.uir"));
+std::string Status() {
+  std::string text;
+  rt::GetCtrlVal(Panels().main, ids::MAIN_STATUS, &text);
+  return text;
+}
+
+// The event loop until check() holds; false when it does not within the patience.
+bool RunUntil(const std::function<bool()>& check) {
+  const double end = rt::Timer() + kPatience;
+  while (!check()) {
+    if (rt::Timer() > end) return false;
+    rt::ProcessSystemEvents();
+    rt::WaitForEvents(std::min(end, rt::Timer() + 0.05));
   }
+  return true;
+}
+
+class Waits : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    ASSERT_TRUE(StartOffscreenFrontEnd());
+    rt::CloseOnTerminationSignals();
+  }
+  static void TearDownTestSuite() { qtfront::Shutdown(); }
 };
 
-bool SimSaw(const ProgramDir& d, int command) {
-  for (int c : CommandsInSimLog(ReadFile(d.dir.file("sim.log"))))
-    if (c == command) return true;
-  return false;
+// The firmware text turns the sensor away with the "Attention !!!" pop-up; a
+// termination signal while it waits for the operator closes it as acknowledged
+// and the program closes the normal way, settings file written.
+TEST_F(Waits, TerminationSignalClosesAnOpenPopUpAndTheProgram) {
+  auto signalled = std::make_shared<bool>(false);
+  auto* timer = new QTimer;
+  QObject::connect(timer, &QTimer::timeout, [timer, signalled] {
+    if (!QApplication::activeModalWidget()) return;
+    timer->stop();
+    timer->deleteLater();
+    *signalled = true;
+    kill(getpid(), SIGTERM);
+  });
+  timer->start(10);
+  // Returns when start-up, pop-up included, is over.
+  ProgramBesideSim program({"--firmware-text", "KAVRO-RM-8 Firmware V3.18"});
+  ASSERT_TRUE(program.started());
+  ASSERT_TRUE(*signalled) << "no pop-up came up";
+  const std::string settings = program.dir().file(kSettingsFileName);
+  EXPECT_FALSE(std::filesystem::exists(settings));
+  EXPECT_EQ(rt::RunUserInterface(), 0);
+  EXPECT_TRUE(std::filesystem::exists(settings));
 }
 
-// User plus system time the process has used, in seconds.
-double CpuSecondsOf(pid_t pid) {
-  std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-  std::string line;
-  std::getline(in, line);
-  std::istringstream fields(line.substr(line.rfind(')') + 2));
-  std::string skip;
-  for (int i = 3; i < 14; ++i) fields >> skip;  // state .. cmajflt
-  long utime = 0, stime = 0;
-  fields >> utime >> stime;
-  return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
-
-TEST(Waits, TerminationSignalClosesAnOpenPopUpAndTheProgram) {
-  ProgramDir d;
-  Child sim({KAVRO_SIM_PROGRAM, "--dir", d.dir.path(), "--port", "1", "--firmware-text",
-             "KAVRO-RM-8 Firmware V3.18"},
-            d.dir.file("sim.log"));
-  ASSERT_TRUE(WaitFor(10, [&] { return std::filesystem::exists(d.dir.file("COM1")); }));
-  Child program({d.program}, d.dir.file("program.log"), kOffscreen);
-  // The firmware text is read, then the "Attention !!!" pop-up waits for the operator.
-  ASSERT_TRUE(WaitFor(30, [&] { return SimSaw(d, 7); })) << ReadFile(d.dir.file("sim.log"));
-  WaitFor(0.5, [] { return false; });
-  ASSERT_TRUE(program.running());
-  ASSERT_FALSE(std::filesystem::exists(d.dir.file("XB-Scope.ini")));
-
-  program.signal(SIGTERM);
-  EXPECT_EQ(program.wait(1.0), 0) << ReadFile(d.dir.file("program.log"));
-  EXPECT_TRUE(std::filesystem::exists(d.dir.file("XB-Scope.ini")));
-}
-
-TEST(Waits, VanishedLineLeavesTheProgramIdleAndResponsive) {
-  ProgramDir d;
-  auto sim = std::make_unique<Child>(
-      std::vector<std::string>{KAVRO_SIM_PROGRAM, "--dir", d.dir.path(), "--port", "1"},
-      d.dir.file("sim.log"));
-  ASSERT_TRUE(WaitFor(10, [&] { return std::filesystem::exists(d.dir.file("COM1")); }));
-  Child program({d.program}, d.dir.file("program.log"), kOffscreen);
-  // The connection ends with the four stored threshold blocks (command 9).
-  ASSERT_TRUE(WaitFor(30, [&] {
-    return CommandsInSimLog(ReadFile(d.dir.file("sim.log"))).size() >= 10;
-  })) << ReadFile(d.dir.file("sim.log"));
-  WaitFor(0.5, [] { return false; });
-
-  sim.reset();  // killed: its pseudo-terminal hangs up under the program
-  WaitFor(0.3, [] { return false; });
-  ASSERT_TRUE(program.running());
-  const double before = CpuSecondsOf(program.pid());
-  WaitFor(1.0, [] { return false; });
-  const double used = CpuSecondsOf(program.pid()) - before;
-  EXPECT_LT(used, 0.2) << "the program spins on the vanished line";
-
-  ASSERT_TRUE(program.running());
-  program.signal(SIGTERM);
-  EXPECT_EQ(program.wait(2.0), 0) << ReadFile(d.dir.file("program.log"));
-  EXPECT_TRUE(std::filesystem::exists(d.dir.file("XB-Scope.ini")));
+// The sensor's pseudo-terminal hangs up under the idle program: the status
+// line says so, the program keeps running and the next Get ends with its
+// usual time-out text.
+TEST_F(Waits, VanishedLineIsReportedAndTheProgramStaysResponsive) {
+  ProgramBesideSim program;
+  ASSERT_TRUE(program.started());
+  program.killSim();
+  ASSERT_TRUE(RunUntil([] { return Status() == "RS-232 line lost!"; })) << Status();
+  rt::PostCtrlEvent(Panels().main, ids::MAIN_GET, rt::EVENT_LEFT_CLICK);  // the press, then
+  rt::ProcessSystemEvents();
+  rt::PostCtrlEvent(Panels().main, ids::MAIN_GET, rt::EVENT_COMMIT);  // the release
+  EXPECT_TRUE(RunUntil([] { return Status() == "Timeout-RS-232..."; })) << Status();
 }
 
 }  // namespace

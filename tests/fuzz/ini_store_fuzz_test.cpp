@@ -1,5 +1,5 @@
-// Robustness of the INI store: seeded random stores written and read back, and random or
-// mutated file texts fed to the reader. Bounded iteration counts, no time limits.
+// Robustness of the INI store: random, written and mutated file texts fed to the reader, and
+// what it read written and read back. Bounded iteration counts, no time limits.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -18,106 +18,18 @@ int Pick(Rng& rng, int low, int high) {
   return std::uniform_int_distribution<int>(low, high)(rng);
 }
 
-// A name the written layout carries unchanged: no line end, no '=', and an item name does not
-// open with what would make its line a comment or a header. Blanks at the ends are allowed.
-std::string RandomName(Rng& rng, bool sectionName) {
+// Names and values of every kind, for texts the store writes itself.
+std::string RandomName(Rng& rng) {
   static const std::string kChars = "aAbBcC-_. 09]\t[;\"";
-  std::string name;
-  const int length = Pick(rng, 0, 6);
-  for (int i = 0; i < length; ++i) name += kChars[Pick(rng, 0, int(kChars.size()) - 1)];
-  const std::string_view core = ini::Trim(name);
-  if (!sectionName && !core.empty() && (core.front() == ';' || core.front() == '[')) {
-    // Built anew rather than inserted in place: GCC 12 at -O3 takes an in-place insert of a
-    // literal for an overlapping copy (-Wrestrict) and fails the warning-free Release build.
-    const std::size_t at = name.find(core.front());
-    name = name.substr(0, at) + 'k' + name.substr(at);
-  }
+  std::string name(static_cast<std::size_t>(Pick(rng, 0, 6)), ' ');
+  for (char& c : name) c = kChars[Pick(rng, 0, int(kChars.size()) - 1)];
   return name;
 }
 
 long RandomValue(Rng& rng) {
-  switch (Pick(rng, 0, 3)) {
-    case 0:
-      return Pick(rng, -3, 3);
-    case 1:
-      return std::uniform_int_distribution<long>(INT32_MIN, INT32_MAX)(rng);
-    case 2:
-      return Pick(rng, 0, 1) ? INT32_MIN : INT32_MAX;
-    default:  // beyond 32 bits: written, but read back as not an integer
-      return std::uniform_int_distribution<long>(INT64_MIN / 2, INT64_MAX / 2)(rng);
-  }
-}
-
-// What a store should hold after a series of puts: names as keys, the last value per key, keys
-// in first-put order.
-struct ModelSection {
-  std::string key;
-  std::vector<std::pair<std::string, long>> items;
-};
-
-ModelSection* FindModel(std::vector<ModelSection>& model, const std::string& name) {
-  for (ModelSection& section : model) {
-    if (ini::Ini_SameName(section.key, name)) return &section;
-  }
-  return nullptr;
-}
-
-TEST(IniStoreFuzz, RandomStoresSurviveWriteAndRead) {
-  Rng rng(20240611);
-  for (int round = 0; round < 4000; ++round) {
-    ini::StorePtr store(ini::Ini_New(0));
-    std::vector<ModelSection> model;
-    const int puts = Pick(rng, 0, 25);
-    for (int i = 0; i < puts; ++i) {
-      const std::string section = RandomName(rng, true);
-      const std::string item = RandomName(rng, false);
-      const long value = RandomValue(rng);
-      ASSERT_EQ(ini::Ini_PutInt(store.get(), section, item, value), 0);
-      ModelSection* target = FindModel(model, section);
-      if (target == nullptr) target = &model.emplace_back(ModelSection{section, {}});
-      bool replaced = false;
-      for (auto& [name, held] : target->items) {
-        if (ini::Ini_SameName(name, item)) {
-          held = value;
-          replaced = true;
-        }
-      }
-      if (!replaced) target->items.emplace_back(item, value);
-    }
-
-    const std::string text = ini::Ini_ToText(store.get());
-    ini::StorePtr read(ini::Ini_New(0));
-    ASSERT_EQ(ini::Ini_ReadFromText(read.get(), text), 0);
-    ASSERT_EQ(read->sections.size(), model.size()) << text;
-    for (std::size_t s = 0; s < model.size(); ++s) {
-      const ini::Section& section = read->sections[s];
-      EXPECT_TRUE(ini::Ini_SameName(section.name, model[s].key)) << text;
-      ASSERT_EQ(section.items.size(), model[s].items.size()) << text;
-      for (std::size_t i = 0; i < section.items.size(); ++i) {
-        const auto& [name, expected] = model[s].items[i];
-        EXPECT_TRUE(ini::Ini_SameName(section.items[i].name, name)) << text;
-        long got = 12345;
-        const int result = ini::Ini_GetInt(read.get(), model[s].key, name, &got);
-        if (expected >= INT32_MIN && expected <= INT32_MAX) {
-          EXPECT_EQ(result, 1) << text;
-          EXPECT_EQ(got, expected) << text;
-        } else {
-          EXPECT_EQ(result, ini::kErrNotAnInteger) << text;
-          EXPECT_EQ(got, 12345) << text;
-        }
-      }
-    }
-    // Once read, a store writes the same text again and again.
-    ini::StorePtr again(ini::Ini_New(0));
-    ASSERT_EQ(ini::Ini_ReadFromText(again.get(), ini::Ini_ToText(read.get())), 0);
-    EXPECT_EQ(ini::Ini_ToText(again.get()), ini::Ini_ToText(read.get()));
-  }
-}
-
-std::string RandomBytes(Rng& rng) {
-  std::string text(static_cast<std::size_t>(Pick(rng, 0, 600)), '\0');
-  for (char& c : text) c = static_cast<char>(Pick(rng, 0, 255));
-  return text;
+  // Beyond 32 bits the value is written, but read back as not an integer.
+  return Pick(rng, 0, 1) ? Pick(rng, -3, 3)
+                         : std::uniform_int_distribution<long>(INT64_MIN / 2, INT64_MAX / 2)(rng);
 }
 
 // Bytes drawn mostly from the characters that matter to the reader.
@@ -134,7 +46,7 @@ std::string Mutate(Rng& rng, std::string text) {
   const int edits = Pick(rng, 1, 8);
   for (int e = 0; e < edits; ++e) {
     const std::size_t at = text.empty() ? 0 : std::size_t(Pick(rng, 0, int(text.size())));
-    switch (Pick(rng, 0, 4)) {
+    switch (Pick(rng, 0, 3)) {
       case 0:  // overwrite one byte
         if (at < text.size()) text[at] = static_cast<char>(Pick(rng, 0, 255));
         break;
@@ -144,14 +56,8 @@ std::string Mutate(Rng& rng, std::string text) {
       case 2:  // a run that makes the line too long, or just long
         text.insert(at, std::string(std::size_t(Pick(rng, 500, 2100)), "x= ]"[Pick(rng, 0, 3)]));
         break;
-      case 3:  // cut a piece out
+      default:  // cut a piece out
         text.erase(at, std::size_t(Pick(rng, 0, 40)));
-        break;
-      default:  // repeat a piece elsewhere
-        if (!text.empty()) {
-          const std::string piece = text.substr(at, std::size_t(Pick(rng, 1, 60)));
-          text.insert(std::size_t(Pick(rng, 0, int(text.size()))), piece);
-        }
     }
   }
   return text;
@@ -161,7 +67,7 @@ std::string RandomStoreText(Rng& rng) {
   ini::StorePtr store(ini::Ini_New(0));
   const int puts = Pick(rng, 1, 12);
   for (int i = 0; i < puts; ++i) {
-    ini::Ini_PutInt(store.get(), RandomName(rng, true), RandomName(rng, false), RandomValue(rng));
+    ini::Ini_PutInt(store.get(), RandomName(rng), RandomName(rng), RandomValue(rng));
   }
   return ini::Ini_ToText(store.get());
 }
@@ -232,12 +138,12 @@ TEST(IniStoreFuzz, GarbageAndMutatedTextsReadSafely) {
   constexpr int kInputs = 16000;
   for (int round = 0; round < kInputs; ++round) {
     std::string input;
-    switch (round % 4) {
+    switch (round % 3) {
       case 0:
-        input = RandomBytes(rng);
+        input = RandomIniLike(rng);
         break;
       case 1:
-        input = RandomIniLike(rng);
+        input = RandomStoreText(rng);  // as written, names and values of every kind
         break;
       default:
         input = Mutate(rng, RandomStoreText(rng));

@@ -1,7 +1,7 @@
-// Robustness of the linearisation file reader: seeded random bytes and
-// number-like noise, and valid files in random layouts, whole or damaged.
-// Bounded iteration counts, no time limits. Every input gives one of the
-// reader's results, values only with success, and the same answer twice.
+// Robustness of the linearisation file reader: valid files in random layouts,
+// whole or damaged. Bounded iteration counts, no time limits. Every input gives
+// one of the reader's results, values only with success, and the same answer
+// twice.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -41,21 +41,6 @@ std::string ValidFile(Rng& rng, int count, std::vector<std::uint16_t>* expected)
     expected->push_back(static_cast<std::uint16_t>(value & 0xFFFF));
   }
   return text;
-}
-
-TEST(LinearisationFileFuzz, GarbageGivesAClearOutcome) {
-  static const std::string kNumberish = "0123456789+-.\n\n\n \t\re,";
-  Rng rng(20261206);
-  int succeeded = 0;
-  for (int round = 0; round < 6000; ++round) {
-    std::string text(static_cast<std::size_t>(Pick(rng, 0, 120)), '\0');
-    const bool numberish = round % 2 == 1;
-    for (char& c : text)
-      c = numberish ? kNumberish[Pick(rng, 0, int(kNumberish.size()) - 1)]
-                    : static_cast<char>(Pick(rng, 0, 255));
-    succeeded += ParseChecked(text, Pick(rng, 0, 8)) == 0;
-  }
-  EXPECT_GT(succeeded, 0);  // the noise does reach the success path
 }
 
 TEST(LinearisationFileFuzz, ValidFilesReadBackAndDamagedOnesNeverCrash) {

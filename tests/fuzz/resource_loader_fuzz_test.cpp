@@ -55,25 +55,6 @@ TEST(ResourceLoaderFuzz, MutatedResourceFilesNeverCrash) {
   EXPECT_EQ(accepted + refused, 400);
 }
 
-TEST(ResourceLoaderFuzz, RandomBytesAndDeepNesting) {
-  std::mt19937 rng(7);
-  for (int i = 0; i < 2000; ++i) {
-    std::string text(rng() % 200, '\0');
-    for (char& c : text) c = static_cast<char>(rng() % 256);
-    rt::ResourceFile file;
-    std::string error;
-    EXPECT_FALSE(rt::ParseResource(text, &file, &error) && !file.panels.empty());
-  }
-  rt::ResourceFile file;
-  std::string error;
-  EXPECT_FALSE(rt::ParseResource(std::string(100000, '['), &file, &error));
-  EXPECT_NE(error.find("deep"), std::string::npos);
-  std::string objects;
-  for (int i = 0; i < 200000; ++i) objects += "{\"a\":";
-  EXPECT_FALSE(rt::ParseResource(objects, &file, &error));
-  EXPECT_NE(error.find("deep"), std::string::npos);
-}
-
 TEST(ResourceLoaderFuzz, WrongTypesAreRefusedWithTheirPlace) {
   rt::ResourceFile file;
   std::string error;

@@ -195,15 +195,6 @@ void Scenario::enterValue(int panel, int control, double value) {
   dispatch();
 }
 
-void Scenario::enterText(int panel, int control, const std::string& text) {
-  rt::Control* c = rt::FindControl(panel, control);
-  if (!c || c->dimmed || !c->visible) return;
-  c->text = text;
-  rt::PostCtrlEvent(panel, control, rt::EVENT_VAL_CHANGED);
-  rt::PostCtrlEvent(panel, control, rt::EVENT_COMMIT);
-  dispatch();
-}
-
 void Scenario::closeMainWindow() {
   rt::PostPanelEvent(main(), rt::EVENT_CLOSE);
   dispatch();

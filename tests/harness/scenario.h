@@ -64,7 +64,6 @@ class Scenario {
   void click(int panel, int control);
   void rightClick(int panel, int control);
   void enterValue(int panel, int control, double value);
-  void enterText(int panel, int control, const std::string& text);
   void closeMainWindow();
   void rightDoubleClickPanel(int panel);
   void resizePanel(int panel, int height, int width);
@@ -82,7 +81,6 @@ class Scenario {
   void run(double seconds);  // the event loop for this long (or until it is told to quit)
   void dispatch();           // dispatch what is queued
   bool quitRequested() const;
-  rt::VirtualClock& clock() { return clock_; }
 
   // What the operator sees.
   const PanelHandles& panels() const { return Panels(); }

@@ -159,10 +159,11 @@ TEST_F(ComSettings_, PickAPortFromTheListAndConnect) {
                                       "-: ttyACM0 (Arduino) - no permission"}));
   EXPECT_NE(s_.text(comset(), ids::COM_PORT_HINT).find("group 'dialout'"), std::string::npos);
 
-  s_.enterValue(comset(), ids::COM_PORT_LIST, 1);  // the adapter
+  s_.enterValue(comset(), ids::COM_PORT_LIST, 2);  // the adapter
   EXPECT_EQ(s_.value(comset(), ids::COM_PORT), 2);
   EXPECT_EQ(std::filesystem::read_symlink(s_.projectPath("COM2")), usb.stablePath);
   EXPECT_EQ(labels()[2], "2: ttyUSB0 (FT232R USB UART, FTDI, serial A10K3Z9B)");
+  EXPECT_EQ(s_.value(comset(), ids::COM_PORT_LIST), 2);  // still the one picked
   s_.click(comset(), ids::COM_TRY);
   EXPECT_FALSE(s_.dimmed(comset(), ids::COM_ACCEPT));
   s_.click(comset(), ids::COM_ACCEPT);

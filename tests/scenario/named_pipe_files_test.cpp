@@ -87,43 +87,27 @@ TEST(NamedPipeSettings, StartUpAndCloseDoNotWaitOnThePipe) {
   EXPECT_TRUE(pipe.stillAPipe());  // nothing written, nothing replaced
 }
 
-class NamedPipeParameterFile : public ::testing::Test {
- protected:
-  void SetUp() override {
-    sensor_ = s_.attachSensor();
-    ASSERT_TRUE(s_.startUp());
-    ASSERT_EQ(Hardware().hardwareType, 1);
-    s_.click(s_.main(), ids::MAIN_FILE);
-    ASSERT_EQ(Transfer().target, kTargetFile);
-  }
-
-  Scenario s_;
-  std::shared_ptr<sim::SensorEngine> sensor_;
-};
-
-TEST_F(NamedPipeParameterFile, SendToAPipeFailsAtOnce) {
-  NamedPipe pipe(s_.projectPath("pipe.ini"));
+// Send and Get with FILE on a pipe: both fail at once, and the get changes nothing.
+TEST(NamedPipeParameterFile, SendAndGetFailAtOnce) {
+  Scenario s;
+  s.attachSensor();
+  ASSERT_TRUE(s.startUp());
+  s.click(s.main(), ids::MAIN_FILE);
+  ASSERT_EQ(Transfer().target, kTargetFile);
+  NamedPipe pipe(s.projectPath("pipe.ini"));
   ASSERT_TRUE(pipe.made());
-  s_.dialogs().answerFile(s_.projectPath("pipe.ini"));
-  s_.click(s_.main(), ids::MAIN_SEND);
-  EXPECT_FALSE(pipe.unblocked());
-  EXPECT_EQ(s_.status(), kSavingToFileFailed);
+  s.dialogs().answerFile(s.projectPath("pipe.ini"));
+  s.click(s.main(), ids::MAIN_SEND);
+  EXPECT_EQ(s.status(), kSavingToFileFailed);
   EXPECT_TRUE(pipe.stillAPipe());
-}
 
-TEST_F(NamedPipeParameterFile, GetFromAPipeFailsAtOnceAndChangesNothing) {
-  NamedPipe pipe(s_.projectPath("pipe.ini"));
-  ASSERT_TRUE(pipe.made());
-  rt::SetCtrlVal(s_.panels().para2, ids::P2_POWER, 900);
-  s_.dialogs().answerFile(s_.projectPath("pipe.ini"));
-  rt::PostCtrlEvent(s_.main(), ids::MAIN_GET, rt::EVENT_LEFT_CLICK);
-  s_.dispatch();
-  rt::PostCtrlEvent(s_.main(), ids::MAIN_GET, rt::EVENT_COMMIT);
-  s_.dispatch();
+  rt::SetCtrlVal(s.panels().para2, ids::P2_POWER, 900);
+  s.dialogs().answerFile(s.projectPath("pipe.ini"));
+  s.click(s.main(), ids::MAIN_GET);
   EXPECT_FALSE(pipe.unblocked());
-  EXPECT_EQ(s_.status(), kNotReadFromFile);
+  EXPECT_EQ(s.status(), kNotReadFromFile);
   EXPECT_EQ(Params().para0[P0_POWER], 500);
-  EXPECT_EQ(s_.value(s_.panels().para2, ids::P2_POWER), 900);  // no refresh
+  EXPECT_EQ(s.value(s.panels().para2, ids::P2_POWER), 900);  // no refresh
 }
 
 }  // namespace

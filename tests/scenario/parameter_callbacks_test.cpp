@@ -25,11 +25,6 @@ std::shared_ptr<sim::SensorEngine> Start(Scenario& s, sim::SensorConfig config =
   return sensor;
 }
 
-int BlockReads(const sim::SensorEngine& sensor) {
-  const std::vector<int> seen = Scenario::commandsSeen(sensor);
-  return static_cast<int>(std::count(seen.begin(), seen.end(), 9));
-}
-
 const std::vector<rt::Plot>& VideoPlots(const Scenario& s) {
   return s.control(s.main(), ids::MAIN_VIDEO_GRAPH).graph.plots;
 }
@@ -69,7 +64,7 @@ TEST(ParameterHelp, PolarityTogglesAndAverageUsesTheLargeBox) {
   EXPECT_EQ(s.text(s.main(), ids::MAIN_HELP).rfind("RS-232-MODE for meas-data output:\n", 0), 0u);
 }
 
-TEST(ParameterEdits, TolerancesStayInsideTheRange) {
+TEST(ParameterEdits, TolerancesAndTeachValueStayInsideTheRange) {
   Scenario s;
   Start(s);
   Hardware().subpixelRange = 4096;
@@ -83,19 +78,14 @@ TEST(ParameterEdits, TolerancesStayInsideTheRange) {
   EXPECT_DOUBLE_EQ(s.value(s.main(), ids::MAIN_TOL_LOW), ToleranceInLength(4000, Params().umSlope));
   s.enterValue(para1, ids::P1_TOL_UP, 50);
   EXPECT_EQ(s.value(para1, ids::P1_TOL_UP), 50);
-  // Edits reach the set only when the panels are read.
-  EXPECT_NE(Params().para0[P0_UPPER_TOLERANCE], 50);
-}
-
-TEST(ParameterEdits, TeachValueBetweenOneAndTheRange) {
-  Scenario s;
-  Start(s);
-  Hardware().subpixelRange = 4096;
+  // The teach value between 1 and the range.
   const int para2 = s.panels().para2;
-  for (auto [entered, shown] : {std::pair{0, 1}, {5000, 4095}, {4096, 4096}, {777, 777}}) {
+  for (auto [entered, shown] : {std::pair{0, 1}, {5000, 4095}, {4096, 4096}}) {
     s.enterValue(para2, ids::P2_TEACH_VALUE, entered);
     EXPECT_EQ(s.value(para2, ids::P2_TEACH_VALUE), shown) << entered;
   }
+  // Edits reach the set only when the panels are read.
+  EXPECT_NE(Params().para0[P0_UPPER_TOLERANCE], 50);
 }
 
 TEST(ParameterModes, InternalTriggerOnSetsTheOutputModeByOutputs) {
@@ -142,10 +132,12 @@ TEST(ParameterModes, HardwareAndAnalogModesApplyAtOnce) {
   Scenario s;
   Start(s);
   const int para1 = s.panels().para1;
-  s.enterValue(s.panels().para2, ids::P2_HW_MODE, 3);
-  EXPECT_TRUE(s.dimmed(para1, ids::P1_TOL_UP) && s.dimmed(para1, ids::P1_TOL_LOW));
-  s.enterValue(s.panels().para2, ids::P2_HW_MODE, 2);
-  EXPECT_FALSE(s.dimmed(para1, ids::P1_TOL_UP) || s.dimmed(para1, ids::P1_TOL_LOW));
+  for (int mode : {3, 2, 1, 0}) {  // only 0 and 2 leave the tolerance to the fields
+    s.enterValue(s.panels().para2, ids::P2_HW_MODE, mode);
+    const bool dimmed = mode != 0 && mode != 2;
+    EXPECT_EQ(s.dimmed(para1, ids::P1_TOL_UP), dimmed) << mode;
+    EXPECT_EQ(s.dimmed(para1, ids::P1_TOL_LOW), dimmed) << mode;
+  }
   s.enterValue(para1, ids::P1_ANALOG_OUT, 0);
   EXPECT_FALSE(s.visible(s.main(), ids::MAIN_MAX));
   s.enterValue(para1, ids::P1_ANALOG_OUT, 1);
@@ -220,10 +212,10 @@ TEST(ThresholdSlider, AutoReadsTheProfileAndDrawsThreeCurves) {
   ASSERT_TRUE(s.startUp());
   const int para2 = s.panels().para2;
   ASSERT_EQ(s.value(para2, ids::P2_VTHD_MODE), 1);
-  const int before = BlockReads(*sensor);
+  const int before = Scenario::requestsSeen(*sensor, 9);
   rt::SetCtrlVal(para2, ids::P2_VTHD, 50);
   s.click(para2, ids::P2_VTHD);
-  EXPECT_EQ(BlockReads(*sensor) - before, 4);
+  EXPECT_EQ(Scenario::requestsSeen(*sensor, 9) - before, 4);
   EXPECT_TRUE(s.visible(s.main(), ids::MAIN_VIDEO_GRAPH));
   EXPECT_FALSE(s.visible(s.main(), ids::MAIN_ROLL_GRAPH));
   const auto& plots = VideoPlots(s);
@@ -242,12 +234,12 @@ TEST(ThresholdSlider, FixedRedrawsOnlyTheFixedLine) {
   auto sensor = Start(s);
   const int para2 = s.panels().para2;
   ASSERT_EQ(s.value(para2, ids::P2_VTHD_MODE), 0);
-  const int before = BlockReads(*sensor);
+  const int before = Scenario::requestsSeen(*sensor, 9);
   const std::uint16_t fixInSet = Params().para1[P1_VIDEO_THD_FIX];
   ASSERT_NE(fixInSet, 30);
   rt::SetCtrlVal(para2, ids::P2_VTHD, 30);
   s.click(para2, ids::P2_VTHD);
-  EXPECT_EQ(BlockReads(*sensor), before);
+  EXPECT_EQ(Scenario::requestsSeen(*sensor, 9), before);
   const auto& plots = VideoPlots(s);
   ASSERT_EQ(plots.size(), 2u);
   const double level = Hardware().videoFullScale * 30 / 100;

@@ -37,11 +37,6 @@ std::shared_ptr<sim::SensorEngine> StartAgainst(Scenario& s, const std::vector<W
   return sensor;
 }
 
-int BlockReads(const sim::SensorEngine& sensor) {
-  const std::vector<int> seen = Scenario::commandsSeen(sensor);
-  return static_cast<int>(std::count(seen.begin(), seen.end(), 9));
-}
-
 bool DimmedAll(const Scenario& s, int panel, std::initializer_list<int> controls) {
   return std::all_of(controls.begin(), controls.end(), [&](int c) { return s.dimmed(panel, c); });
 }
@@ -53,7 +48,7 @@ TEST(ParameterDisplay, AutoThresholdSensorAtStartUp) {
   EXPECT_FALSE(s.dimmed(p.para2, ids::P2_SAVE_THD));
   EXPECT_EQ(s.value(p.para2, ids::P2_VTHD), 66);
   // After the parameter frame, in the connection sequence, and in the pass over the panels.
-  EXPECT_EQ(BlockReads(*sensor), 12);
+  EXPECT_EQ(Scenario::requestsSeen(*sensor, 9), 12);
   EXPECT_EQ(s.status(), sensor->model().firmwareText);
   EXPECT_EQ(s.statusHistory().back(), sensor->model().firmwareText);
   // The data graph spans the sensor's subpixels.
@@ -67,7 +62,7 @@ TEST(ParameterDisplay, FixedThresholdSensorKeepsSaveDimmedAndReadsTheCurveOnce) 
   Scenario s;
   auto sensor = StartAgainst(s, {{0, P0_VIDEO_THD_MODE, 0}});
   EXPECT_TRUE(s.dimmed(s.panels().para2, ids::P2_SAVE_THD));
-  EXPECT_EQ(BlockReads(*sensor), 4);
+  EXPECT_EQ(Scenario::requestsSeen(*sensor, 9), 4);
 }
 
 TEST(ParameterDisplay, AnalogOutputGroupFollowsTheMode) {
@@ -156,12 +151,13 @@ TEST(ParameterDisplay, ToleranceFieldsFollowHardwareModeOnEveryFirmware) {
 
 TEST(ParameterDisplay, RecorderControlsByRs232Mode) {
   const int recorder[] = {ids::REC_SAMPLES, ids::REC_FILE_BTN, ids::REC_START, ids::REC_STOP};
-  for (std::uint16_t mode : {0, 2, 4}) {
+  for (std::uint16_t mode : {0, 2, 3, 4}) {
     Scenario s;
     StartAgainst(s, {{1, P1_RS232_MODE, mode}});
     const int panel = s.panels().recorder;
+    const bool triggered = mode == 2 || mode == 3;
     EXPECT_EQ(s.dimmed(panel, ids::REC_INTERVAL), mode != 0) << mode;
-    for (int c : recorder) EXPECT_EQ(s.dimmed(panel, c), mode == 2) << mode << " " << c;
+    for (int c : recorder) EXPECT_EQ(s.dimmed(panel, c), triggered) << mode << " " << c;
   }
 }
 

@@ -30,8 +30,14 @@ TEST(StartUp, ShowsMainPanelWithParameterPanelOneOnly) {
   ASSERT_TRUE(s.startUp());
   EXPECT_TRUE(s.panelVisible(s.main()));
   EXPECT_FALSE(s.panelVisible(s.panels().comset));
-  for (const ToggleCase& t : kToggles)
-    EXPECT_EQ(s.panelVisible(s.panels().*t.panel), t.toggle == ids::MAIN_TOGG_PARA1);
+  for (const ToggleCase& t : kToggles) {
+    const rt::Panel& child = s.panel(s.panels().*t.panel);
+    EXPECT_EQ(child.visible, t.toggle == ids::MAIN_TOGG_PARA1);
+    EXPECT_EQ(child.top, kChildTop);  // all four in one place
+    EXPECT_EQ(child.left, kChildLeft);
+  }
+  EXPECT_EQ(s.panel(s.panels().comset).top, kComsetTop);
+  EXPECT_EQ(s.panel(s.panels().comset).left, kComsetLeft);
   EXPECT_EQ(rt::GetActivePanel(), s.main());
   EXPECT_EQ(rt::GetActiveCtrl(s.main()), ids::MAIN_STOP);
   const rt::Panel& main = s.panel(s.main());
@@ -40,58 +46,11 @@ TEST(StartUp, ShowsMainPanelWithParameterPanelOneOnly) {
   EXPECT_EQ(main.title, "KAVRO-XB-Scope");
 }
 
-TEST(StartUp, PlacesChildPanelsAtTheirPlaces) {
-  Scenario s;
-  ASSERT_TRUE(s.startUp());
-  for (const ToggleCase& t : kToggles) {
-    const rt::Panel& p = s.panel(s.panels().*t.panel);
-    EXPECT_EQ(p.top, 105);
-    EXPECT_EQ(p.left, 8);
-  }
-  EXPECT_EQ(s.panel(s.panels().comset).top, 316);
-  EXPECT_EQ(s.panel(s.panels().comset).left, 337);
-}
-
-TEST(StartUp, FailsWithoutResourceFile) {
-  Scenario s;
-  s.removeProjectFile("KAVRO-XB-VevavA318.uir");
-  EXPECT_FALSE(s.startUp());
-  for (int h : rt::PanelHandles()) EXPECT_FALSE(s.panelVisible(h));
-}
-
-TEST(StartUp, FailsOnResourceFileThatDoesNotParse) {
-  Scenario s;
-  s.writeProjectFile("KAVRO-XB-VevavA318.uir", "{\"panels\": [ {\"resource\": 3, ");
-  EXPECT_FALSE(s.startUp());
-}
-
-TEST(StartUp, FailsWhenAChildPanelIsMissing) {
-  Scenario s;
-  s.writeProjectFile("KAVRO-XB-VevavA318.uir",
-                     R"({"panels": [{"resource": 3, "width": 780, "height": 548}]})");
-  EXPECT_FALSE(s.startUp());
-  for (int h : rt::PanelHandles()) EXPECT_FALSE(s.panelVisible(h));
-}
-
-TEST(StartUp, FillsRecorderPathDateAndInitialDataGraph) {
+TEST(StartUp, FillsRecorderPathAndDate) {
   Scenario s;
   ASSERT_TRUE(s.startUp());
   EXPECT_EQ(s.text(s.panels().recorder, ids::REC_PATH), s.projectPath("RECORD.DAT"));
   EXPECT_EQ(s.text(s.panels().recorder, ids::REC_DATE).size(), 10u);  // MM-DD-YYYY
-  const rt::GraphData& g = s.control(s.main(), ids::MAIN_DATA_GRAPH).graph;
-  EXPECT_DOUBLE_EQ(g.cursors[0].x, 512);
-  EXPECT_DOUBLE_EQ(g.cursors[1].x, 1);
-  EXPECT_DOUBLE_EQ(g.cursors[2].x, 1024);
-  for (const rt::Cursor& c : g.cursors) EXPECT_DOUBLE_EQ(c.y, 1.0);
-  ASSERT_EQ(g.plots.size(), 1u);
-  const rt::Plot& band = g.plots[0];
-  EXPECT_EQ(band.kind, rt::Plot::Kind::Rectangle);
-  EXPECT_DOUBLE_EQ(band.x1, 412);
-  EXPECT_DOUBLE_EQ(band.x2, 612);
-  EXPECT_DOUBLE_EQ(band.y1, 0.0);
-  EXPECT_DOUBLE_EQ(band.y2, 0.25);
-  EXPECT_EQ(band.color, rt::VAL_GREEN);
-  EXPECT_EQ(band.fillColor, rt::VAL_GREEN);
 }
 
 TEST(PanelToggles, EachToggleShowsItsPanelAndSwitchesTheOthersOff) {
@@ -103,14 +62,8 @@ TEST(PanelToggles, EachToggleShowsItsPanelAndSwitchesTheOthersOff) {
   }
   s.click(s.main(), ids::MAIN_TOGG_PARA1);
   ExpectOnlyChildVisible(s, ids::MAIN_TOGG_PARA1);
-}
-
-TEST(PanelToggles, ClickingTheToggleOfTheVisiblePanelLeavesItOn) {
-  Scenario s;
-  ASSERT_TRUE(s.startUp());
-  s.click(s.main(), ids::MAIN_TOGG_PARA2);
-  s.click(s.main(), ids::MAIN_TOGG_PARA2);
-  ExpectOnlyChildVisible(s, ids::MAIN_TOGG_PARA2);
+  s.click(s.main(), ids::MAIN_TOGG_PARA1);  // the toggle of the panel shown leaves it on
+  ExpectOnlyChildVisible(s, ids::MAIN_TOGG_PARA1);
 }
 
 TEST(MainPanel, RightDoubleClickRestoresDefaultSizeCentred) {
@@ -132,11 +85,7 @@ TEST(MainPanel, ResizeKeepsAllSixRollGraphTracesShown) {
   s.resizePanel(s.main(), 600, 900);
   const rt::StripChartData& chart = s.control(s.main(), ids::MAIN_ROLL_GRAPH).strip;
   ASSERT_EQ(chart.numTraces, 6);
-  const int colours[6] = {0x008000, 0x008000, 0x000000, 0xFF0000, 0xFF0000, 0xFF0000};
-  for (int t = 0; t < 6; ++t) {
-    EXPECT_EQ(chart.traces[t].color, colours[t]) << "trace " << t + 1;
-    EXPECT_EQ(chart.traces[t].attrs.at(rt::ATTR_STRIP_SCROLL), 1);
-  }
+  for (int t = 0; t < 6; ++t) EXPECT_EQ(chart.traces[t].attrs.at(rt::ATTR_STRIP_SCROLL), 1) << t;
 }
 
 TEST(MainPanel, CloseQuitsTheEventLoopAfterStopping) {
@@ -148,15 +97,6 @@ TEST(MainPanel, CloseQuitsTheEventLoopAfterStopping) {
   EXPECT_GE(s.now() - before, 0.2);
   s.shutDown();
   EXPECT_TRUE(rt::PanelHandles().empty());
-}
-
-TEST(EventLoop, WaitingOneAndAHalfSecondsOfProgramTime) {
-  Scenario s;
-  ASSERT_TRUE(s.startUp());
-  const double before = s.now();
-  s.run(1.5);
-  EXPECT_NEAR(s.now() - before, 1.5, 0.002);
-  EXPECT_FALSE(s.quitRequested());
 }
 
 }  // namespace

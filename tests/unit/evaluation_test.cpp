@@ -1,4 +1,5 @@
-// Judging a measurement against the parameters, with the documented numbers.
+// Judging a measurement against the parameters, at the ends of the ranges; the
+// measurement display tests check that each result reaches its control.
 #include <gtest/gtest.h>
 
 #include "display/evaluation.h"
@@ -6,24 +7,6 @@
 #include "sensor/parameter_set.h"
 
 namespace {
-
-TEST(Evaluation, TolerancePairFromHousingOrParameters) {
-  TolerancePair housing = TolerancesFor(3, 25, 100, 200);
-  EXPECT_EQ(housing.upper, 25);
-  EXPECT_EQ(housing.lower, 25);
-  TolerancePair params = TolerancesFor(0, 25, 100, 200);
-  EXPECT_EQ(params.upper, 100);
-  EXPECT_EQ(params.lower, 200);
-}
-
-TEST(Evaluation, DisplayedLengths) {
-  EXPECT_DOUBLE_EQ(MicrometreReading(123456), 123.456);
-  EXPECT_DOUBLE_EQ(ToleranceInLength(5, 1024000), 5.0);
-  // Hardware-Mode 3: both displays follow the sensor's tolerance, not the fields.
-  TolerancePair pair = TolerancesFor(3, 40, 5, 7);
-  EXPECT_DOUBLE_EQ(ToleranceInLength(pair.upper, 1024000), 40.0);
-  EXPECT_DOUBLE_EQ(ToleranceInLength(pair.lower, 1024000), 40.0);
-}
 
 TEST(Evaluation, OutputLampsLightOnlyForOneToThree) {
   EXPECT_FALSE(OutputLampsFor(0).first || OutputLampsFor(0).second);
@@ -59,16 +42,6 @@ TEST(Evaluation, EdgePosition) {
   EXPECT_EQ(ClampEdgePosition(5000, 1, 4096, 4096), 4096);
 }
 
-TEST(Evaluation, TwoEdgeBandsAroundThePosition) {
-  auto bands = ToleranceBands(2, 2, 1500, 1000, {100, 100}, 4096);
-  ASSERT_EQ(bands.size(), 2u);
-  EXPECT_DOUBLE_EQ(bands[0].x1, 950);
-  EXPECT_DOUBLE_EQ(bands[0].x2, 1050);
-  EXPECT_DOUBLE_EQ(bands[1].x1, 1950);
-  EXPECT_DOUBLE_EQ(bands[1].x2, 2050);
-  EXPECT_TRUE(ToleranceBands(2, 0, 1500, 1000, {100, 100}, 4096).empty());
-}
-
 TEST(Evaluation, OneBandAroundTheSetPoint) {
   auto bands = ToleranceBands(0, 1, 700, 512, {100, 100}, 4096);
   ASSERT_EQ(bands.size(), 1u);
@@ -80,15 +53,8 @@ TEST(Evaluation, OneBandAroundTheSetPoint) {
 }
 
 TEST(Evaluation, ShadowBandBySideWords) {
-  auto right = ShadowBand(1, 300, 0, 5, 9, 4096);
-  ASSERT_TRUE(right);
-  EXPECT_DOUBLE_EQ(right->x1, 300);
-  EXPECT_DOUBLE_EQ(right->x2, 4096);
-  auto left = ShadowBand(1, 300, 0, 9, 5, 4096);
-  ASSERT_TRUE(left);
-  EXPECT_DOUBLE_EQ(left->x1, 1);
-  EXPECT_DOUBLE_EQ(left->x2, 300);
   EXPECT_FALSE(ShadowBand(0, 300, 400, 0, 0, 4096));
+  EXPECT_TRUE(ToleranceBands(2, 0, 1500, 1000, {100, 100}, 4096).empty());
   EXPECT_DOUBLE_EQ(ShadowBand(2, 300, 400, 0, 0, 4096)->x2, 400);
   // Equal side words count as "not less": the band runs from 1.
   EXPECT_DOUBLE_EQ(ShadowBand(1, 300, 0, 7, 7, 4096)->x1, 1);

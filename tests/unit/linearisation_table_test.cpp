@@ -28,10 +28,7 @@ TEST(LinearisationFile, LayoutsReadAndEntriesShiftedByHalfTheRange) {
   // Negative values are two's complement words: -1 is stored one below the middle.
   EXPECT_EQ(ParseLinearisationText("-1\n-32768\n", 2, &v), 0);
   EXPECT_EQ(v, (std::vector<std::uint16_t>{65535, 32768}));
-  EXPECT_EQ(TableEntryFor(v[0]), 32766);
-  EXPECT_EQ(TableEntryFor(0), 32767);
-  EXPECT_EQ(TableEntryFor(32768), 65535);
-  EXPECT_EQ(TableEntryFor(32769), 0);
+  EXPECT_EQ(TableEntryFor(v[0]), 32766);  // the rest of the mapping: the upload scenario
 }
 
 TEST(LinearisationFile, ShortOrBadFilesGiveTheirCodeAndNoValues) {

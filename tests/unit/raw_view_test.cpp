@@ -1,8 +1,6 @@
-// The raw view of the video profile, threshold levels from percentages and the
-// evaluation-window limits.
+// The raw view of the video profile and threshold levels from percentages.
 #include <gtest/gtest.h>
 
-#include "display/eval_window.h"
 #include "display/raw_view.h"
 
 namespace {
@@ -34,27 +32,8 @@ TEST(RawView, ComparesPointByPoint) {
   EXPECT_EQ(profile[255], 0);
 }
 
-TEST(ThresholdLevel, DropsTheRemainder) {
-  EXPECT_EQ(ThresholdLevel(255, 50), 127);
-  EXPECT_EQ(ThresholdLevel(255, 33), 84);
-  EXPECT_EQ(ThresholdLevel(4095, 100), 4095);
-  EXPECT_EQ(ThresholdLevel(65535, 99), 64879);  // no 16-bit overflow on the way
-}
-
-TEST(EvalWindow, BeginIsPulledInside) {
-  EXPECT_EQ(ClampEvalBegin(0, 1, 4096).value, 1);
-  EXPECT_TRUE(ClampEvalBegin(0, 1, 4096).clamped);
-  EXPECT_EQ(ClampEvalBegin(5000, 1, 4096).value, 4095);
-  EXPECT_FALSE(ClampEvalBegin(4096, 1, 4096).clamped);
-  EXPECT_EQ(ClampEvalBegin(300, 1, 4096).value, 300);
-}
-
-TEST(EvalWindow, EndIsPulledInside) {
-  EXPECT_EQ(ClampEvalEnd(5000, 1, 4096).value, 4096);
-  EXPECT_EQ(ClampEvalEnd(0, 1, 4096).value, 2);
-  EXPECT_TRUE(ClampEvalEnd(0, 1, 4096).clamped);
-  EXPECT_EQ(ClampEvalEnd(2000, 1, 4096).value, 2000);
-  EXPECT_FALSE(ClampEvalEnd(1, 1, 4096).clamped);
+TEST(ThresholdLevel, NoSixteenBitOverflowOnTheWay) {
+  EXPECT_EQ(ThresholdLevel(65535, 99), 64879);
 }
 
 }  // namespace

@@ -1,22 +1,16 @@
-// The panel resource file within its limits: size and nesting are bounded, a damaged or
-// incomplete file is refused, and the refusal is one line that names the file and the fault.
+// The panel resource file within its limits: size and nesting are bounded, and a damaged file
+// is refused with where and what. (The program's one line for each unusable file is the
+// resource error end-to-end test's.)
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "runtime/panel_load.h"
 #include "runtime/resource.h"
 #include "runtime/resource_json.h"
-#include "runtime/ui_model.h"
-#include "ui/panel_ids.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 const std::string kSmallPanel =
     R"({"panels": [{"resource": 3, "width": 100, "height": 50,
@@ -81,70 +75,6 @@ TEST(ResourceLimits, NumbersAreReadTheSameUnderADecimalCommaLocale) {
   std::setlocale(LC_ALL, "C");
   ASSERT_TRUE(parsed) << error;
   EXPECT_DOUBLE_EQ(file.panels.at(3).controls.at(1).num, 0.25);
-}
-
-// LoadPanel against files in a scratch directory, with the refusal lines caught.
-class LoadPanelTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("kavro-resource-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-    rt::ResetUiModel();
-    rt::ClearResourceFiles();
-    rt::SetLoadErrorSink([this](const std::string& line) { lines_.push_back(line); });
-  }
-  void TearDown() override {
-    rt::SetLoadErrorSink(nullptr);
-    rt::ResetUiModel();
-    rt::ClearResourceFiles();
-    fs::remove_all(dir_);
-  }
-  std::string Write(const std::string& name, const std::string& text) {
-    const std::string path = (dir_ / name).string();
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
-  }
-
-  fs::path dir_;
-  std::vector<std::string> lines_;
-};
-
-TEST_F(LoadPanelTest, AGoodFileGivesItsPanelsAndReportsNothing) {
-  const std::string path = Write("good.uir", kSmallPanel);
-  const int main = rt::LoadPanel(0, path, ids::PANEL_MAIN);
-  EXPECT_GT(main, 0);
-  EXPECT_TRUE(lines_.empty());
-}
-
-TEST_F(LoadPanelTest, AMissingPanelIsReportedWithTheFile) {
-  const std::string path = Write("good.uir", kSmallPanel);
-  ASSERT_GT(rt::LoadPanel(0, path, ids::PANEL_MAIN), 0);
-  EXPECT_EQ(rt::LoadPanel(0, path, ids::PANEL_PARA2), rt::UIE_RESOURCE);
-  EXPECT_EQ(lines_, std::vector<std::string>{path + ": no panel 5"});
-}
-
-TEST_F(LoadPanelTest, UnusableFilesAreReportedOnceEachWithWhatIsWrong) {
-  const std::string missing = (dir_ / "absent.uir").string();
-  const std::string broken = Write("broken.uir", R"({"panels": [{"resource": 3,)");
-  const std::string wrong = Write("wrong.uir", R"({"panels": [{"resource": "three"}]})");
-  std::string big(rt::kMaxResourceBytes + 10, ' ');
-  const std::string large = Write("large.uir", big);
-  for (const std::string& path : {missing, broken, wrong, large, dir_.string()})
-    EXPECT_EQ(rt::LoadPanel(0, path, ids::PANEL_MAIN), rt::UIE_RESOURCE) << path;
-  ASSERT_EQ(lines_.size(), 5u);
-  EXPECT_EQ(lines_[0], missing + ": file not found");
-  EXPECT_EQ(lines_[1].rfind(broken + ": parse error at line 1", 0), 0u) << lines_[1];
-  EXPECT_EQ(lines_[2], wrong + ": panel without a valid \"resource\" number");
-  EXPECT_EQ(lines_[3], large + ": file too large (4194314 bytes, limit 4194304)");
-  EXPECT_EQ(lines_[4], dir_.string() + ": not a regular file");
-}
-
-TEST_F(LoadPanelTest, AParentThatIsNoPanelIsNotAFileFault) {
-  const std::string path = Write("good.uir", kSmallPanel);
-  EXPECT_EQ(rt::LoadPanel(9999, path, ids::PANEL_MAIN), rt::UIE_INVALID_PANEL);
-  EXPECT_TRUE(lines_.empty());
 }
 
 }  // namespace

@@ -46,10 +46,8 @@ TEST(WindowFit, PlaceWithoutTheTitleBarOnTheScreenIsMovedOntoIt) {
   ExpectRect(FitPlace(sized, 100, -1, kScreen), {100, 0, 780, 548});
   ExpectRect(FitPlace(sized, 100, 800, kScreen), {100, 800 - 548, 780, 548});
   ExpectRect(FitPlace(sized, LONG_MIN, LONG_MAX, kScreen), {0, 800 - 548, 780, 548});
-}
-
-TEST(WindowFit, WindowAsLargeAsTheScreenGoesToItsCorner) {
-  // 1000000000 x 1000000000 from the file, wanted 20/40 off the corner: all of it on the screen.
+  // A window as large as the screen goes to its corner: 1000000000 x 1000000000
+  // from the file, wanted 20/40 off the corner, lies wholly on the screen.
   ExpectRect(FitPlace(FitSize(kResource, 1000000000, 1000000000, kScreen), 20, 40, kScreen),
              {0, 0, 1280, 800});
   ExpectRect(FitPlace({0, 0, 1280, 600}, 20, 40, kScreen), {0, 40, 1280, 600});

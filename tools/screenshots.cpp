@@ -4,7 +4,7 @@
 // before them with each parameter panel chosen right after the start-up, and
 // once with the communication settings open over it, listing this machine's
 // serial ports.
-// Run: build/tests/screenshots <folder>
+// Run: build/tools/screenshots <folder>
 //   (writes parameters-1.png, parameters-2.png, run-mode.png, video-mode.png,
 //    com-settings.png)
 #include <stdlib.h>

@@ -2,10 +2,11 @@
 // in process with the real serial backend: the rate at 115200 baud against the
 // line limit, the ceiling with a sensor that answers at once (headless and with
 // the Qt front end drawing offscreen), and the CPU the program takes in run mode
-// at 19200 baud, how evenly the data recorder spaces its samples at 0.1 s, and
-// what the line's trace costs run mode at 115200 baud.
-// Run: build/tests/bench_run_modes (takes about a minute and a half), or
-// build/tests/bench_run_modes trace (the trace's cost alone).
+// at 19200 baud, how evenly the data recorder spaces its samples at 0.1 s, what
+// the line's trace costs run mode at 115200 baud, and run and video mode as a
+// share of a minimal reference client's rate on the same line.
+// Run: build/bench/bench_run_modes (takes about two minutes), or
+// build/bench/bench_run_modes trace | reference (one of those figures alone).
 #include <stdlib.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -22,10 +23,10 @@
 #include <vector>
 
 #include "app/program.h"
-#include "bench/pty_round_trip.h"
 #include "bench/reference_client.h"
 #include "e2e/e2e_support.h"
 #include "link/trace.h"
+#include "pty_round_trip.h"
 #include "qt/front_end.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
@@ -73,6 +74,7 @@ struct Spacing {
   long samples = 0;
   double meanError = 0;  // mean of (spacing - interval), seconds
   double worstError = 0;
+  double wakeUps = 0;  // event-loop turns a second while recording
 };
 
 struct Outcome {
@@ -120,15 +122,19 @@ class Session {
   // A timed recording of the given samples; the spacing of the sample requests
   // as the sensor saw them arrive.
   Spacing record(double interval, int samples) {
+    std::filesystem::remove(program_.dir().file(kRecordFileName));  // no overwrite question
     const int rec = Panels().recorder;
     rt::SetCtrlVal(rec, ids::REC_RS232_MODE, 0);
     rt::SetCtrlVal(rec, ids::REC_SAMPLES, samples);
     rt::SetCtrlVal(rec, ids::REC_INTERVAL, interval);
     rt::PostCtrlEvent(rec, ids::REC_START, rt::EVENT_COMMIT);
+    const long turns0 = rt::EventLoopTurns();
+    const double wall0 = WallSeconds();
     rt::ProcessSystemEvents();
+    Spacing out;
+    out.wakeUps = static_cast<double>(rt::EventLoopTurns() - turns0) / (WallSeconds() - wall0);
     std::fprintf(stderr, "ended with: %s\n", StatusText().c_str());
     const std::vector<double> t = RequestTimes(program_.simLog(), 18);
-    Spacing out;
     out.samples = static_cast<long>(t.size());
     if (t.size() < 2) return out;
     out.meanError = (t.back() - t.front()) / static_cast<double>(t.size() - 1) - interval;
@@ -240,6 +246,8 @@ int main(int argc, char** argv) {
     std::printf("%-46s %10ld samples\n", "recorder at 0.1 s, 115200 baud", r.samples);
     Report("  mean spacing error (spacing - 0.1 s)", 1000 * r.meanError, "ms", 0);
     Report("  worst spacing error (1 ms log resolution)", 1000 * r.worstError, "ms", 0);
+    const Spacing slow = s.record(1.0, 3);
+    Report("wake-ups while recording 1 s apart", slow.wakeUps, "/s", 0);
   }
   {
     Session s(1, Sensor::Paced);

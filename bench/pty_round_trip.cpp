@@ -1,4 +1,4 @@
-#include "bench/pty_round_trip.h"
+#include "pty_round_trip.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -2,7 +2,8 @@
 // kavro-xb-sim over pseudo-terminals: how often an idle program with a
 // connected sensor wakes up and how much of a core it takes, how late a 1.5 s
 // time-out ends, and how soon after a reply's last byte the next request goes
-// out. Built, not run by ctest:  build/tests/bench_line [idle seconds [echo rounds]]
+// out, and the CPU the program takes once its line has vanished. Built, not run
+// by ctest:  build/bench/bench_line [idle seconds [echo rounds]]
 #include <stdlib.h>
 #include <sys/resource.h>
 
@@ -107,6 +108,24 @@ void MeasureTurnaround(PtyRelay& relay, bool spin) {
               at(0.98));
 }
 
+// The line vanishes under the idle program: it says so and must not spin on
+// the dead line (the end-to-end test only checks that it stays responsive).
+void MeasureVanishedLine(PtyRelay& relay) {
+  relay.hangUp();
+  QTimer::singleShot(300, [] { rt::QuitUserInterface(0); });
+  rt::RunUserInterface();
+  QTimer::singleShot(1000, [] { rt::QuitUserInterface(0); });
+  const long turns0 = rt::EventLoopTurns();
+  const double cpu0 = CpuSeconds();
+  const double t0 = rt::Timer();
+  rt::RunUserInterface();
+  const double wall = rt::Timer() - t0;
+  const double cpu = 100.0 * (CpuSeconds() - cpu0) / wall;
+  std::printf("vanished line: %s\n", StatusText().c_str());
+  std::printf("vanished line CPU      %8.3f %%      %.1f wake-ups/s (target < 20 %%: %s)\n", cpu,
+              static_cast<double>(rt::EventLoopTurns() - turns0) / wall, Verdict(cpu < 20));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -141,6 +160,7 @@ int main(int argc, char** argv) {
   MeasureTimeouts(relay);
   MeasureTurnaround(relay, false);
   MeasureTurnaround(relay, true);
+  MeasureVanishedLine(relay);
 
   ShutDown();
   qtfront::Shutdown();

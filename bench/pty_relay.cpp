@@ -79,6 +79,12 @@ void PtyRelay::stop() {
   if (thread_.joinable()) thread_.join();
 }
 
+void PtyRelay::hangUp() {
+  stop();
+  if (master_ >= 0) ::close(master_);
+  master_ = -1;
+}
+
 void PtyRelay::clearGaps() {
   std::lock_guard<std::mutex> lock(mutex_);
   gaps_.clear();

@@ -22,6 +22,9 @@ class PtyRelay {
   bool open(const std::string& programLink, const std::string& sensorDevice);
   void start();
   void stop();
+  // Stops and closes the program's end: the program's line vanishes, as when
+  // an adapter is pulled.
+  void hangUp();
 
   // While muted, what the sensor sends is dropped (a sensor that stays silent).
   void setMute(bool mute) { mute_ = mute; }
