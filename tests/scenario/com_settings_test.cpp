@@ -8,7 +8,7 @@
 
 #include "harness/scenario.h"
 #include "in_process_port.h"
-#include "link/link_state.h"
+#include "link/line.h"
 #include "ui/panel_ids.h"
 #include "ui/panels.h"
 
@@ -53,10 +53,10 @@ class TriedOtherSensor : public ComSettings_ {
 };
 
 TEST_F(TriedOtherSensor, DiscardRestoresFieldsAndLinkFromBeforeTheTry) {
-  ASSERT_EQ(Link().portNumber, 2);
+  ASSERT_EQ(LinePort(), 2);
   s_.click(comset(), ids::COM_DISCARD);
-  EXPECT_EQ(Link().portNumber, 1);
-  EXPECT_EQ(Link().baudIndex, 1);
+  EXPECT_EQ(LinePort(), 1);
+  EXPECT_EQ(LineBaudIndex(), 1);
   EXPECT_EQ(s_.value(comset(), ids::COM_PORT), 1);
   EXPECT_EQ(s_.value(comset(), ids::COM_BAUD), 1);
   EXPECT_FALSE(s_.panelVisible(comset()));

@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "harness/scenario.h"
-#include "link/link_state.h"
+#include "link/line.h"
 #include "params/transfer_buttons.h"
 #include "params/transfer_state.h"
 #include "runtime/constants.h"
@@ -78,8 +78,8 @@ TEST(NamedPipeSettings, StartUpAndCloseDoNotWaitOnThePipe) {
   EXPECT_FALSE(pipe.unblocked());
   // As for an unreadable file: the port field shows 1, the link keeps its defaults.
   EXPECT_EQ(s.value(s.panels().comset, ids::COM_PORT), 1);
-  EXPECT_EQ(Link().portNumber, 1);
-  EXPECT_EQ(Link().baudIndex, 1);
+  EXPECT_EQ(LinePort(), 1);
+  EXPECT_EQ(LineBaudIndex(), 1);
 
   s.closeMainWindow();
   EXPECT_TRUE(s.quitRequested());

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "harness/scenario.h"
-#include "link/link_state.h"
+#include "link/line.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
 #include "runtime/files.h"
@@ -82,8 +82,8 @@ TEST(SettingsLoad, IncompletePairsApplyOnlyWhatIsWhole) {
 TEST(SettingsLoad, LowerCaseBaudItemSetsTheLinkBaudIndex) {
   Scenario s;
   StartWith(s, "[connection]\nCOM Port = 3\nbaudrate = 3\n");
-  EXPECT_EQ(Link().portNumber, 3);
-  EXPECT_EQ(Link().baudIndex, 3);
+  EXPECT_EQ(LinePort(), 3);
+  EXPECT_EQ(LineBaudIndex(), 3);
   EXPECT_EQ(s.value(s.panels().comset, ids::COM_PORT), 3);
   EXPECT_EQ(s.value(s.main(), ids::MAIN_PORT), 3);
   // The parameter refresh at the end of the load puts PARA1's RS-232-Baudrate
@@ -95,14 +95,14 @@ TEST(SettingsLoad, OutOfRangeItemsAreIgnoredOneByOne) {
   for (const char* port : {"0", "256", "-1", "COM3"}) {
     Scenario s;
     StartWith(s, std::string("[CONNECTION]\r\nCOM Port = ") + port + "\r\nBAUDRATE = 2\r\n");
-    EXPECT_EQ(Link().portNumber, 1) << port;
+    EXPECT_EQ(LinePort(), 1) << port;
     EXPECT_EQ(s.value(s.panels().comset, ids::COM_PORT), 1) << port;
-    EXPECT_EQ(Link().baudIndex, 2) << port;
+    EXPECT_EQ(LineBaudIndex(), 2) << port;
   }
   Scenario s;
   StartWith(s, "[CONNECTION]\r\nCOM Port = 255\r\nBAUDRATE = 5\r\n");
-  EXPECT_EQ(Link().portNumber, 255);
-  EXPECT_EQ(Link().baudIndex, 1);
+  EXPECT_EQ(LinePort(), 255);
+  EXPECT_EQ(LineBaudIndex(), 1);
 }
 
 TEST(SettingsLoad, ConnectsOnThePortAndBaudRateOfTheFile) {
@@ -112,7 +112,7 @@ TEST(SettingsLoad, ConnectsOnThePortAndBaudRateOfTheFile) {
   auto sensor = s.attachSensor(config);
   s.writeProjectFile(kSettings, "[CONNECTION]\r\nCOM Port = 2\r\nBAUDRATE = 4\r\n");
   ASSERT_TRUE(s.startUp());
-  EXPECT_EQ(Link().portNumber, 2);
+  EXPECT_EQ(LinePort(), 2);
   EXPECT_EQ(Hardware().hardwareType, 1);  // identified over the line
   EXPECT_FALSE(s.panelVisible(s.panels().comset));
 }
@@ -218,8 +218,8 @@ TEST(SettingsSave, WhatCloseWritesTheNextStartReadsBack) {
   }
   Scenario s;
   StartWith(s, saved);
-  EXPECT_EQ(Link().portNumber, 9);
-  EXPECT_EQ(Link().baudIndex, 3);
+  EXPECT_EQ(LinePort(), 9);
+  EXPECT_EQ(LineBaudIndex(), 3);
   ExpectWindow(s, {66, 77, 700, 500, rt::VAL_NO_ZOOM});
 }
 
