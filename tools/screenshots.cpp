@@ -64,12 +64,17 @@ bool PanelPicture(int toggle, const std::string& file) {
   return w && w->grab().save(QString::fromStdString(file));
 }
 
-// Opens the communication settings as the Connect toggle does and grabs the window.
+// Opens the communication settings as the Connect toggle does, picks the first
+// port in the list, and grabs the window.
 bool ComSettingsPicture(const std::string& file) {
   const int main = Panels().main;
   rt::SetCtrlVal(main, ids::MAIN_CONNECT, 1);
   rt::PostCtrlEvent(main, ids::MAIN_CONNECT, rt::EVENT_LEFT_CLICK);
   rt::PostCtrlEvent(main, ids::MAIN_CONNECT, rt::EVENT_COMMIT);
+  QTimer::singleShot(200, [] {
+    rt::SetCtrlVal(Panels().comset, ids::COM_PORT_LIST, 1);
+    rt::PostCtrlEvent(Panels().comset, ids::COM_PORT_LIST, rt::EVENT_COMMIT);
+  });
   bool saved = false;
   QTimer::singleShot(500, [&] {
     if (QWidget* w = MainWindow()) saved = w->grab().save(QString::fromStdString(file));
