@@ -80,8 +80,8 @@ Soak AgainstTheSensorProgram(double minutes) {
     out.wrong += StatusText() != kStopped;
     if (minute == 0) out.before = ResidentMb();
   }
+  out.after = ResidentMb();  // before the sensor's log is read in
   for (int c : CommandsInSimLog(program.simLog())) out.cycles += c == 8;
-  out.after = ResidentMb();
   return out;
 }
 
