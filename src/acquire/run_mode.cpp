@@ -42,9 +42,9 @@ bool TimeIsUp(double t0) {
 
 // One reply (a measurement, or whatever else came in) on screen.
 void ShowArrivedReply(const Reply& reply) {
-  TakeMeasurement(reply);
-  ShowMeasurement(Measurement(), Params(), Hardware());
-  PlotRollGraph(Measurement(), Params(), Hardware());
+  const MeasurementState& measurement = TakeMeasurement(reply);
+  ShowMeasurement(measurement, Params(), Hardware());
+  PlotRollGraph(measurement, Params(), Hardware());
   FlushLineQueues();
 }
 
@@ -77,9 +77,9 @@ void SetUpRollTraces(int panel) {
 
 }  // namespace
 
-void TakeMeasurement(const Reply& reply) {
-  Measurement() = MeasurementFromReply(reply.data);
+const MeasurementState& TakeMeasurement(const Reply& reply) {
   Params().para0[P0_TEACH_VALUE] = TeachValueInReply(reply.data);
+  return Measurement() = MeasurementFromReply(reply.data);
 }
 
 std::optional<Reply> RequestMeasurement() {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "link/reply.h"
+#include "sensor/measurement_state.h"
 
 // Control callbacks of the Run and Stop buttons, and their help texts.
 int CC_BTNRun(int panel, int control, int event, void* data, int eventData1, int eventData2);
@@ -18,8 +19,8 @@ void RunMeasurementLoop();
 // Sends a measurement request carrying the frame data area as it stands; the
 // measurement reply, or nothing on a time-out (stop flag 1).
 std::optional<Reply> RequestMeasurement();
-// The sensor's measurement as the program's measurement state; its Teach-Value
-// goes into PARA0.
-void TakeMeasurement(const Reply& reply);
+// The sensor's measurement as the program's measurement state, which it
+// returns; its Teach-Value goes into PARA0.
+const MeasurementState& TakeMeasurement(const Reply& reply);
 // Gives the controls back and tells on the status line why the transfer ended.
 void EndDataTransfer();
