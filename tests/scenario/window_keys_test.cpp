@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <regex>
+#include <cctype>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -41,7 +41,12 @@ long MeasurementRequests(const std::string& trace) {
 
 // A proposed name: the stem, the date and the time, the extension.
 bool Stamped(const std::string& name, const std::string& stem, const std::string& extension) {
-  return std::regex_match(name, std::regex(stem + R"(-\d{4}-\d\d-\d\d-\d{6}\.)" + extension));
+  const std::string shape = stem + "-0000-00-00-000000." + extension;
+  if (name.size() != shape.size()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i)
+    if (shape[i] == '0' ? !std::isdigit(static_cast<unsigned char>(name[i])) : name[i] != shape[i])
+      return false;
+  return true;
 }
 
 struct Keys {
