@@ -13,6 +13,10 @@ dir=build-fuzz
 KAVRO_BUILD_DIR=$dir KAVRO_CMAKE_ARGS="-DKAVRO_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++" \
   bash scripts/build.sh fuzz_targets
 read -r -a extra <<< "${KAVRO_FUZZ_ARGS:-}"
+# The targets' scratch files; a run that libFuzzer ends at its time limit leaves them.
+export TMPDIR="$PWD/$dir/scratch"
+trap 'rm -rf "$TMPDIR"' EXIT
+mkdir -p "$TMPDIR"
 for program in "$dir"/tests/*_fuzz; do
   name=$(basename "$program" _fuzz)
   mkdir -p "$dir/corpus/$name"

@@ -22,8 +22,9 @@ inline std::string ScratchFile(const std::string& name, const std::string& bytes
   static const struct Folder {
     std::string path;
     Folder() {
-      char templ[] = "/tmp/kavro-fuzz-XXXXXX";
-      path = mkdtemp(templ) ? templ : "/tmp";
+      const char* tmp = std::getenv("TMPDIR");
+      std::string templ = std::string(tmp ? tmp : "/tmp") + "/kavro-fuzz-XXXXXX";
+      path = mkdtemp(templ.data()) ? templ : "/tmp";
     }
     ~Folder() {
       std::error_code ec;
