@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the demo need, when any is missing.
 set -euo pipefail
 
-PACKAGES=(build-essential cmake qt6-base-dev qt6-qpa-plugins qt6-serialport-dev
+PACKAGES=(build-essential cmake clang libclang-rt-14-dev qt6-base-dev qt6-qpa-plugins qt6-serialport-dev
           libqcustomplot-dev nlohmann-json3-dev libcli11-dev libgtest-dev libgmock-dev
           libbenchmark-dev xvfb xauth clang-format dpkg-dev librsvg2-bin)
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The one test command: installs what is missing, checks the formatting and the
-# layers, builds everything and runs every test (unit, scenario, fuzz, front
+# layers, builds everything and runs every test (unit, scenario, front
 # end, end-to-end; ctest also builds the Debian package with scripts/package.sh,
 # unpacks it into build/package-root and starts the installed program there),
+# runs every libFuzzer target for 10 s (scripts/fuzz.sh, clang, build-fuzz/),
 # then builds everything again with AddressSanitizer and
 # UndefinedBehaviorSanitizer in build-asan/ and runs every test there too, but
 # the package.
@@ -27,6 +28,8 @@ KAVRO_BUILD_DIR=build bash scripts/build.sh
 step "tests, and the package"
 (cd build && ctest --output-on-failure -j"$jobs")
 ls build/kavro-xb-scope_*.deb
+step "fuzzing, 10 s a target"
+bash scripts/fuzz.sh 10
 
 if [ "${KAVRO_SKIP_SANITIZE:-0}" != 1 ]; then
   step "sanitizer build"

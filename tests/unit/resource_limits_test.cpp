@@ -65,6 +65,17 @@ TEST(ResourceLimits, MalformedTextIsRefusedWithWhereAndWhat) {
   EXPECT_FALSE(rt::ParseResource(R"({"panels": []} trailing)", &file, &error));
   EXPECT_FALSE(rt::ParseResource("\x01\x02{", &file, &error));
   EXPECT_EQ(error.find('\x01'), std::string::npos) << "control bytes are shown escaped";
+  // Well-formed text of the wrong shape: a wrong type names its control, a
+  // panel given twice and an unknown kind of control are refused.
+  EXPECT_FALSE(rt::ParseResource(
+      R"({"panels": [{"resource": 3, "controls": [{"id": 5, "kind": "ring", "top": "x"}]}]})",
+      &file, &error));
+  EXPECT_NE(error.find("control 5"), std::string::npos) << error;
+  EXPECT_FALSE(
+      rt::ParseResource(R"({"panels": [{"resource": 3}, {"resource": 3}]})", &file, &error));
+  EXPECT_FALSE(rt::ParseResource(
+      R"({"panels": [{"resource": 3, "controls": [{"id": 1, "kind": "rocket"}]}]})", &file,
+      &error));
 }
 
 TEST(ResourceLimits, NumbersAreReadTheSameUnderADecimalCommaLocale) {
