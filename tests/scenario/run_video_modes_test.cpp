@@ -1,7 +1,8 @@
 // Run mode and video mode as the operator and the sensor see them: requests one
-// after another, Stop, a silent line, stray replies, the block reads and their
-// texts, the controls each mode dims and gives back, Reset of max/min sharing
-// the line with the loop, and the raw view's comparison curve.
+// after another, Stop, stray replies, the block reads and their texts, the
+// controls each mode dims and gives back, Reset of max/min sharing the line with
+// the loop, and the raw view's comparison curve. (A vanished line, a babbling
+// sensor and a close during either mode are the loop fault table's.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -71,25 +72,15 @@ class Modes_ : public ::testing::Test {
   double pressAt_ = 0;
 };
 
-TEST_F(Modes_, SilentSensorEndsEitherModeWithTheTimeOutAndGivesTheButtonsBack) {
+// A sensor that stops answering ends either mode at the first time-out: it is
+// not asked again.
+TEST_F(Modes_, SilentSensorIsNotAskedAgain) {
   start();
   sensor_->faults().silent = true;
   for (int button : {ids::MAIN_RUN, ids::MAIN_VIDEO}) {
     sensor_->clearLog();
-    const std::size_t from = s_.statusHistory().size();
-    const double t0 = s_.now();
     s_.click(s_.main(), button);
-    EXPECT_GT(s_.now() - t0, 1.5);
-    const auto h = statusSince(from);
-    const int ok = IndexOf(h, "Line Ok!");
-    ASSERT_GE(ok, 0) << button;
-    const int first = IndexOf(h, "Timeout RS232-Line!", ok);
-    ASSERT_GT(first, ok);
-    EXPECT_GT(IndexOf(h, "Timeout RS232 Line!", first), first);
-    EXPECT_EQ(s_.status(), "Timeout RS232 Line!");
-    EXPECT_EQ(RunMode().stopFlag, kStopTimeout);
-    for (int c : {ids::MAIN_RUN, ids::MAIN_VIDEO, ids::MAIN_GET}) EXPECT_FALSE(dimmed(c)) << c;
-    EXPECT_EQ(requests(8), 1);  // no retry
+    EXPECT_EQ(requests(8), 1) << button;
   }
 }
 
@@ -106,6 +97,7 @@ TEST_F(Modes_, RunStopEndsTheLoopBeforeTheButtonIsReleased) {
   modeFor(ids::MAIN_RUN, 1.0);
   EXPECT_TRUE(dimmedWhileRunning);
   EXPECT_TRUE(s_.statusShown("Writing RS-232 dummy frame ok!"));  // the press's wake-up
+  EXPECT_TRUE(s_.statusShown("Line Ok!"));                        // the first request
   // The press sets up the roll graph's six traces.
   const auto& strip = s_.control(s_.main(), ids::MAIN_ROLL_GRAPH).strip;
   ASSERT_EQ(strip.numTraces, 6);
@@ -258,17 +250,6 @@ TEST_F(Modes_, ResetWithoutAnswerEndsRunMode) {
   EXPECT_TRUE(s_.statusShown("Timeout-RS-232..."));
   EXPECT_EQ(s_.status(), "Data-Transfer Stopped!");
   EXPECT_EQ(RunMode().stopFlag, kStopStopped);
-}
-
-TEST_F(Modes_, CloseDuringRunEndsTheLoopAndSavesTheSettings) {
-  start();
-  s_.removeProjectFile(kSettingsFileName);
-  s_.at(s_.now() + 0.5, [&] { rt::PostPanelEvent(s_.main(), rt::EVENT_CLOSE); });
-  s_.click(s_.main(), ids::MAIN_RUN);
-  EXPECT_EQ(RunMode().stopFlag, kStopStopped);
-  EXPECT_EQ(s_.status(), "Data-Transfer Stopped!");
-  EXPECT_TRUE(s_.fileExists(kSettingsFileName));
-  EXPECT_TRUE(s_.quitRequested());
 }
 
 // A still object without noise: the shadow covers video points 96..159 of the
