@@ -135,33 +135,26 @@ TEST_F(Modes_, VideoAtOnceAfterAStopMidExchangeReadsWholeProfiles) {
   EXPECT_EQ(s_.status(), "Data-Transfer Stopped!");
 }
 
-TEST_F(Modes_, EepromOrFileTargetIsForcedToRam) {
+// Run mode selects RAM, whichever target was chosen; at its end the
+// save-threshold button follows Video-Thd-Mode.
+TEST_F(Modes_, RunModeSelectsRamAndTheSaveThresholdButtonFollowsVideoThdMode) {
   start();
-  for (int button : {ids::MAIN_EEPROM, ids::MAIN_FILE}) {
-    s_.click(s_.main(), button);
+  const int para2 = s_.panels().para2;
+  for (int mode : {0, 1}) {
+    s_.click(s_.main(), mode == 0 ? ids::MAIN_EEPROM : ids::MAIN_FILE);
     ASSERT_NE(Transfer().target, kTargetRam);
+    rt::SetCtrlVal(para2, ids::P2_VTHD_MODE, mode);
+    bool dimmedWhileRunning = false;
+    s_.at(s_.now() + 0.2, [&] { dimmedWhileRunning = s_.dimmed(para2, ids::P2_SAVE_THD); });
     modeFor(ids::MAIN_RUN, 0.3);
+    EXPECT_TRUE(dimmedWhileRunning);
+    EXPECT_EQ(s_.dimmed(para2, ids::P2_SAVE_THD), mode == 0);
     s_.run(0.2);
     EXPECT_EQ(Transfer().target, kTargetRam);
     EXPECT_EQ(s_.value(s_.main(), ids::MAIN_RAM), 1);
     EXPECT_EQ(s_.value(s_.main(), ids::MAIN_EEPROM), 0);
     EXPECT_EQ(s_.value(s_.main(), ids::MAIN_FILE), 0);
   }
-}
-
-TEST_F(Modes_, SaveThresholdButtonFollowsVideoThdModeAtTheEnd) {
-  start();
-  const int para2 = s_.panels().para2;
-  rt::SetCtrlVal(para2, ids::P2_VTHD_MODE, 0);
-  modeFor(ids::MAIN_RUN, 0.3);
-  EXPECT_TRUE(s_.dimmed(para2, ids::P2_SAVE_THD));
-  s_.run(0.2);
-  rt::SetCtrlVal(para2, ids::P2_VTHD_MODE, 1);
-  bool dimmedWhileRunning = false;
-  s_.at(s_.now() + 0.2, [&] { dimmedWhileRunning = s_.dimmed(para2, ids::P2_SAVE_THD); });
-  modeFor(ids::MAIN_RUN, 0.3);
-  EXPECT_TRUE(dimmedWhileRunning);
-  EXPECT_FALSE(s_.dimmed(para2, ids::P2_SAVE_THD));
   EXPECT_FALSE(s_.dimmed(para2, ids::P2_TEACH));
 }
 
@@ -219,37 +212,35 @@ TEST_F(Modes_, AcknowledgementInsteadOfTheMeasurementIsShownOnceThenTheLineTimes
   EXPECT_LT(sinceLast, 1.6);
 }
 
-TEST_F(Modes_, ResetDuringRunKeepsItGoing) {
+// Reset of max/min shares the line with run mode: answered, the run goes on;
+// unanswered, it ends.
+TEST_F(Modes_, ResetDuringRunKeepsItGoingOrEndsItWithoutAnswer) {
   start();
   int atReset = 0;
-  s_.at(s_.now() + 0.5, [&] {
-    atReset = requests(8);
-    whileAReplyIsOnItsWay([this] {
-      rt::SetCtrlAttribute(s_.main(), ids::MAIN_RESET, rt::ATTR_VISIBLE, 1);
-      rt::PostCtrlEvent(s_.main(), ids::MAIN_RESET, rt::EVENT_COMMIT);
+  for (bool answered : {true, false}) {
+    if (!answered) sensor_->faults().muteCommands = {11};
+    s_.at(s_.now() + 0.5, [&] {
+      atReset = requests(8);
+      whileAReplyIsOnItsWay([this] {
+        rt::SetCtrlAttribute(s_.main(), ids::MAIN_RESET, rt::ATTR_VISIBLE, 1);
+        rt::PostCtrlEvent(s_.main(), ids::MAIN_RESET, rt::EVENT_COMMIT);
+      });
     });
-  });
-  modeFor(ids::MAIN_RUN, 1.5);
-  EXPECT_TRUE(s_.statusShown("Reset Max/Min values..."));
-  EXPECT_TRUE(s_.statusShown("Reset of analog-output Max/Min OK!"));
-  EXPECT_GT(requests(8) - atReset, 10);
-  EXPECT_EQ(requests(11), 1);
-  EXPECT_LT(s_.now(), pressAt_ + Scenario::kReleaseDelay);  // ended by Stop, not time-out
-}
-
-TEST_F(Modes_, ResetWithoutAnswerEndsRunMode) {
-  start();
-  sensor_->faults().muteCommands = {11};
-  s_.at(s_.now() + 0.5, [&] {
-    whileAReplyIsOnItsWay([this] {
-      rt::SetCtrlAttribute(s_.main(), ids::MAIN_RESET, rt::ATTR_VISIBLE, 1);
-      rt::PostCtrlEvent(s_.main(), ids::MAIN_RESET, rt::EVENT_COMMIT);
-    });
-  });
-  s_.click(s_.main(), ids::MAIN_RUN);
-  EXPECT_TRUE(s_.statusShown("Timeout-RS-232..."));
-  EXPECT_EQ(s_.status(), "Data-Transfer Stopped!");
-  EXPECT_EQ(RunMode().stopFlag, kStopStopped);
+    modeFor(ids::MAIN_RUN, answered ? 1.5 : 3.0);
+    EXPECT_EQ(s_.status(), "Data-Transfer Stopped!");
+    EXPECT_EQ(RunMode().stopFlag, kStopStopped);
+    if (!answered) {
+      EXPECT_TRUE(s_.statusShown("Timeout-RS-232..."));
+      EXPECT_LT(s_.now(), pressAt_);  // ended by the reset's time-out, before Stop
+      break;
+    }
+    EXPECT_TRUE(s_.statusShown("Reset Max/Min values..."));
+    EXPECT_TRUE(s_.statusShown("Reset of analog-output Max/Min OK!"));
+    EXPECT_GT(requests(8) - atReset, 10);
+    EXPECT_EQ(requests(11), 1);
+    EXPECT_LT(s_.now(), pressAt_ + Scenario::kReleaseDelay);  // ended by Stop, not time-out
+    s_.run(0.2);
+  }
 }
 
 // A still object without noise: the shadow covers video points 96..159 of the
