@@ -36,8 +36,12 @@ struct Faults {
   int strayBeforeNth = 0;
   DataWords strayData{};
   // The line is gone (adapter pulled, far end hung up): the port says so, and
-  // nothing passes in either direction.
+  // nothing passes in either direction. A port that lost its line stays dead;
+  // once the switch is off again, the port opens anew.
   bool lineLost = false;
+  // The sensor babbles: random bytes back to back at the line's rate, in
+  // place of every answer and of the frames it sends on its own.
+  bool babble = false;
 };
 
 // Applies the reply-shaping switches to one reply of the given command.

@@ -12,11 +12,20 @@ struct InProcessPort::Line {
   int openError = rt::kRs232NoPortFound;
   bool open = false;
   bool wakeRegistered = false;
+  bool gone = false;  // the line was lost under this port
   long baud = 19200;
-  LineSchedule toSensor;  // bytes written by the program, on their way
-  LineSchedule toPc;      // bytes from the sensor, arrived or on their way
+  int inQueue = 4096;      // bytes the input queue holds at most
+  double babbleNext = -1;  // when the next byte of babble leaves the sensor
+  LineSchedule toSensor;   // bytes written by the program, on their way
+  LineSchedule toPc;       // bytes from the sensor, arrived or on their way
+
+  bool lost() {
+    if (sensor && sensor->faults().lineLost) gone = true;
+    return gone;
+  }
 
   void queueReplies(const std::vector<Transmission>& replies) {
+    if (sensor->faults().babble) return;  // babble takes the whole line
     for (const auto& tx : replies)
       if (tx.baud == baud) toPc.send(tx.readyAt, tx.bytes.data(), tx.bytes.size(), tx.baud);
   }
@@ -24,7 +33,8 @@ struct InProcessPort::Line {
   // Lets the sensor see everything that reached it by now, in time order,
   // together with what it sends on its own in between.
   void advance(double now) {
-    if (!open) return;
+    if (!open || lost()) return;  // what was on its way is lost with the line
+    babbleUntil(now);
     for (;;) {
       const auto next = toSensor.take(now, 1);
       const double inbound = next.empty() ? -1 : next.front().arrival;
@@ -36,6 +46,24 @@ struct InProcessPort::Line {
     }
   }
 
+  // Random bytes back to back up to now; what the input queue cannot hold is
+  // lost, as in a driver's queue nobody reads.
+  void babbleUntil(double now) {
+    if (!sensor->faults().babble) {
+      babbleNext = -1;
+      return;
+    }
+    const double byte = ByteTime(baud);
+    if (babbleNext < 0) babbleNext = std::max(now, toPc.burstEndAfter(now));
+    int held = toPc.arrivedBy(now);
+    for (; babbleNext + byte <= now; babbleNext += byte) {
+      const std::uint8_t b = sensor->noise();
+      if (held >= inQueue) continue;
+      toPc.send(babbleNext, &b, 1, baud);
+      ++held;
+    }
+  }
+
   double nextDue(double now) {
     if (!open) return -1;
     advance(now);
@@ -43,6 +71,7 @@ struct InProcessPort::Line {
     auto consider = [&](double t) {
       if (t > now && (due < 0 || t < due)) due = t;
     };
+    if (babbleNext >= 0) consider(babbleNext + ByteTime(baud));
     consider(toSensor.burstEndAfter(now));
     consider(toPc.burstEndAfter(now));
     consider(sensor->nextUnsolicited());
@@ -70,8 +99,12 @@ InProcessPort::~InProcessPort() {
 
 int InProcessPort::open(const rt::PortSettings& settings) {
   if (!line_->sensor) return line_->openError;
+  if (line_->sensor->faults().lineLost) return rt::kRs232NoPortFound;  // the device is gone
   if (settings.baud <= 0) return rt::kRs232InvalidParameter;
   line_->baud = settings.baud;
+  line_->inQueue = settings.inQueueSize;
+  line_->gone = false;
+  line_->babbleNext = -1;
   line_->toSensor.clear();
   line_->toPc.clear();
   line_->open = true;
@@ -136,7 +169,7 @@ void InProcessPort::flushOut() {
 }
 
 bool InProcessPort::lost() {
-  return line_->sensor && line_->sensor->faults().lineLost;
+  return line_->lost();
 }
 
 bool InProcessPort::isOpen() const {

@@ -27,7 +27,7 @@ class InProcessPort : public rt::PortBackend {
   int bytesWaiting() override;
   void flushIn() override;
   void flushOut() override;
-  bool lost() override;  // the sensor's lineLost switch
+  bool lost() override;  // since the sensor's lineLost switch was first seen on
 
   bool isOpen() const;
   long baud() const;

@@ -12,9 +12,15 @@
 namespace {
 
 volatile std::sig_atomic_t g_stop = 0;
+volatile std::sig_atomic_t g_babble = 0;
 
 void OnSignal(int) {
   g_stop = 1;
+}
+
+// SIGUSR1 switches the babble on and off.
+void OnUsr1(int) {
+  g_babble = !g_babble;
 }
 
 }  // namespace
@@ -40,5 +46,8 @@ int main(int argc, char** argv) {
   sigemptyset(&action.sa_mask);
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
-  return sim::ServePty(options, g_stop);
+  g_babble = options.sensor.faults.babble ? 1 : 0;
+  action.sa_handler = OnUsr1;
+  sigaction(SIGUSR1, &action, nullptr);
+  return sim::ServePty(options, g_stop, g_babble);
 }

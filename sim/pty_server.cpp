@@ -62,6 +62,9 @@ speed_t SpeedOfBaud(long baud) {
   }
 }
 
+constexpr std::size_t kBacklogBytes = 4096;
+constexpr double kBabbleStep = 0.002;  // babble leaves in bursts of at most this long
+
 double Seconds() {
   using namespace std::chrono;
   static const auto start = steady_clock::now();
@@ -147,7 +150,8 @@ void PrintRequest(const RequestRecord& r) {
 
 }  // namespace
 
-int ServePty(const SimOptions& options, volatile std::sig_atomic_t& stop) {
+int ServePty(const SimOptions& options, volatile std::sig_atomic_t& stop,
+             volatile std::sig_atomic_t& babble) {
   // Bytes leave on their own microsecond, not up to 50 us late as the
   // kernel's default timer slack would allow.
   prctl(PR_SET_TIMERSLACK, 1UL);
@@ -167,6 +171,7 @@ int ServePty(const SimOptions& options, volatile std::sig_atomic_t& stop) {
   double inboundFree = 0;
   std::size_t printed = 0;
   auto queue = [&](const std::vector<Transmission>& txs, long lineBaud) {
+    if (babble) return;  // babble takes the whole line
     for (const auto& tx : txs) {
       if (!options.anyRate && tx.baud != lineBaud) continue;  // garbage for the program
       out.send(tx.readyAt, tx.bytes.data(), tx.bytes.size(), options.immediate ? 1e9 : tx.baud);
@@ -191,6 +196,26 @@ int ServePty(const SimOptions& options, volatile std::sig_atomic_t& stop) {
     std::fflush(stdout);
   };
 
+  // Random bytes back to back at the line's rate, handed over a few at a time;
+  // what the pseudo-terminal does not take stays in a backlog of at most one
+  // input queue.
+  double babbleNext = -1;
+  auto babbleUntil = [&](double t, long lineBaud) {
+    const bool on = babble != 0;
+    if (on != (babbleNext >= 0) && options.verbose) {
+      std::printf("babble %s t=%.3f\n", on ? "on" : "off", t);
+      std::fflush(stdout);
+    }
+    if (!on) {
+      babbleNext = -1;
+      return;
+    }
+    const double byte = ByteTime(lineBaud > 0 ? lineBaud : sensor.baud());
+    if (babbleNext < 0) babbleNext = t;
+    for (; babbleNext + byte <= t; babbleNext += byte)
+      if (backlog.size() < kBacklogBytes) backlog.push_back(sensor.noise());
+  };
+
   while (!stop) {
     const double now = Seconds();
     // Bytes already due go out without waiting for the next poll.
@@ -200,6 +225,7 @@ int ServePty(const SimOptions& options, volatile std::sig_atomic_t& stop) {
     // Sleeps to the next byte's arrival to the microsecond: a poll in whole
     // milliseconds would hold every reply back by up to one.
     double wait = backlog.empty() ? 0.2 : 0.01;
+    if (babble) wait = kBabbleStep;
     if (due >= 0) wait = std::clamp(due - now, 0.0, wait);
     const timespec timeout{static_cast<time_t>(wait),
                            static_cast<long>(std::fmod(wait, 1.0) * 1e9)};
@@ -221,6 +247,7 @@ int ServePty(const SimOptions& options, volatile std::sig_atomic_t& stop) {
       }
     }
     queue(sensor.pollUnsolicited(t, options.anyRate ? sensor.baud() : lineBaud), lineBaud);
+    babbleUntil(t, lineBaud);
     if (options.verbose)
       for (; printed < sensor.log().size(); ++printed) PrintRequest(sensor.log()[printed]);
     tellRates(t);

@@ -85,6 +85,9 @@ class SensorEngine {
   const std::vector<RequestRecord>& log() const { return log_; }
   void clearLog() { log_.clear(); }
 
+  // One byte of babble, from the sensor's own random source.
+  std::uint8_t noise() { return rng_.byte(); }
+
   // What the sensor sees at time t (the measurement updates max/min memory).
   Measurement measure(double t);
   Curve profileAt(double t);

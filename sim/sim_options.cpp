@@ -216,6 +216,10 @@ void DeclareFaults(CLI::App& app, SimOptions& o, Collected& c) {
       ->group(g);
   app.add_flag("--no-baud-ack", f.noBaudAck, "ignore command 190 (no acknowledgement, no change)")
       ->group(g);
+  app.add_flag("--babble", f.babble,
+               "send random bytes back to back at the line's rate instead of any answer "
+               "(SIGUSR1 switches it on and off)")
+      ->group(g);
   auto* word1 = app.add_flag_callback(
       "--echo-sync-word1", [&f] { f.echoForm = EchoForm::kSyncInWord1; },
       "answer the echo check with 0x00AA in word 1, not word 0");

@@ -82,11 +82,21 @@ const MeasurementState& TakeMeasurement(const Reply& reply) {
   return Measurement() = MeasurementFromReply(reply.data);
 }
 
-std::optional<Reply> RequestMeasurement() {
+// A stop ends the wait at once; the reply on its way is let in, so that the
+// closing flush throws it away.
+std::optional<Reply> RequestMeasurement(bool* timedOut) {
   ForgetReplies();
   const int written = SendRequest({.command = Command::Measurement});
   if (written == kFrameBytes) ShowStatus("Line Ok!");
-  if (auto reply = AwaitReply(Await::Measurement, rt::Timer())) return reply;
+  const double sentAt = rt::Timer();
+  auto reply = AwaitReplyUnlessStopped(Await::Measurement, sentAt);
+  const bool late = !reply && RunMode().stopFlag == kStopRunning;
+  if (timedOut) *timedOut = late;
+  if (reply) return reply;
+  if (!late) {
+    LetReplyInFlightArrive(sentAt);
+    return std::nullopt;
+  }
   ShowStatus(kTimeoutFirst);
   RunMode().stopFlag = kStopStopped;
   return std::nullopt;

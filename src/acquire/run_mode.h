@@ -17,8 +17,9 @@ extern const char* const kStopHelp;
 // Returns when run mode has ended.
 void RunMeasurementLoop();
 // Sends a measurement request carrying the frame data area as it stands; the
-// measurement reply, or nothing on a time-out (stop flag 1).
-std::optional<Reply> RequestMeasurement();
+// measurement reply, or nothing on a time-out (stop flag 1, *timedOut true) or
+// on a stop during the wait.
+std::optional<Reply> RequestMeasurement(bool* timedOut = nullptr);
 // The sensor's measurement as the program's measurement state, which it
 // returns; its Teach-Value goes into PARA0.
 const MeasurementState& TakeMeasurement(const Reply& reply);

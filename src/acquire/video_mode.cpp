@@ -69,10 +69,11 @@ void RunVideoLoop() {
   RunMode().stopFlag = kStopRunning;
   std::uint16_t mode = 0;
   do {
-    if (const auto reply = RequestMeasurement()) {
+    bool timedOut = false;
+    if (const auto reply = RequestMeasurement(&timedOut)) {
       TakeMeasurement(*reply);
       if (ReadVideoBlocks(kProfileBlocks)) ShowVideoCycle(&mode);
-    } else {
+    } else if (timedOut) {
       RunMode().stopFlag = kStopTimeout;
     }
     rt::ProcessSystemEvents();

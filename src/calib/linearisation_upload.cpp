@@ -12,6 +12,7 @@
 #include "runtime/clock.h"
 #include "runtime/constants.h"
 #include "runtime/dialogs.h"
+#include "runtime/events.h"
 #include "runtime/files.h"
 #include "runtime/ui_model.h"
 #include "sensor/hardware_info.h"
@@ -53,9 +54,13 @@ void UploadLinearisation() {
   ClearXFLASH();  // the blocks go out even when the clear was not answered
   ClearDataGraph(Hardware().subpixelRange);
   const int lastPage = LastFlashPageFor(Hardware().modelCode);
+  // A program told to quit (its window closed, a termination signal) writes
+  // no further block.
   for (int page = kFirstFlashPage; page <= lastPage; ++page)
-    for (int offset = 0; offset <= kLastBlockOffset; offset += kFlashBlockEntries)
+    for (int offset = 0; offset <= kLastBlockOffset; offset += kFlashBlockEntries) {
+      if (rt::QuitRequested()) return;
       WriteFlashBlock(page, offset);
+    }
 }
 
 }  // namespace

@@ -50,14 +50,27 @@ int SendRequest(const Request& r) {
   return written;
 }
 
-std::optional<Reply> AwaitReply(Await what, double t0, CheckOrder order) {
+namespace {
+
+std::optional<Reply> Wait(Await what, double t0, CheckOrder order, bool endsOnStop) {
   for (;;) {
     rt::ProcessSystemEvents();
     if (order == CheckOrder::ClockFirst && TimeIsUp(t0)) return std::nullopt;
     if (auto reply = ReplyThatMeets(what)) return reply;
     if (order == CheckOrder::ReplyFirst && TimeIsUp(t0)) return std::nullopt;
+    if (endsOnStop && RunMode().stopFlag != kStopRunning) return std::nullopt;
     WaitForMore(t0);
   }
+}
+
+}  // namespace
+
+std::optional<Reply> AwaitReply(Await what, double t0, CheckOrder order) {
+  return Wait(what, t0, order, false);
+}
+
+std::optional<Reply> AwaitReplyUnlessStopped(Await what, double t0) {
+  return Wait(what, t0, CheckOrder::ReplyFirst, true);
 }
 
 std::optional<Reply> Exchange(const Request& request, Await what, const OnWritten& onWritten) {

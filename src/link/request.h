@@ -46,6 +46,9 @@ enum class CheckOrder { ReplyFirst, ClockFirst };
 // Waits from t0 until a reply that meets the condition is stored (and hands it
 // back) or more than 1.5 s have passed (nothing).
 std::optional<Reply> AwaitReply(Await what, double t0, CheckOrder order = CheckOrder::ReplyFirst);
+// The same, but a stop (the stop flag leaving 0: the operator's Stop, a close,
+// another operation taking the line) ends the wait too, with nothing.
+std::optional<Reply> AwaitReplyUnlessStopped(Await what, double t0);
 
 // Sends, tells the caller how many bytes went out (for its progress message),
 // then waits from that moment.

@@ -137,17 +137,28 @@ constexpr double kShortestNap = 0.0005;
 constexpr double kLongestNap = 0.016;
 constexpr double kSlowLine = 0.0005;  // two character times (38400 baud and below)
 
+bool ShownTopLevel(int handle) {
+  const Panel* p = FindPanel(handle);
+  return p && p->parent == 0 && p->visible;
+}
+
 // The request waits until a top-level panel is shown (a signal during start-up
 // closes the program once its window is up).
 void PostCloseIfSignalled() {
   if (!g_terminationSignal) return;
   for (int h : PanelHandles()) {
-    const Panel* p = FindPanel(h);
-    if (p && p->parent == 0 && p->visible) {
-      PostPanelEvent(h, EVENT_CLOSE);
-      g_terminationSignal = 0;
-    }
+    if (!ShownTopLevel(h)) continue;
+    PostPanelEvent(h, EVENT_CLOSE);
+    g_terminationSignal = 0;
   }
+}
+
+// Until a window can take it, the request ends no sleep: the waits of start-up
+// would otherwise spin through to their time-outs.
+bool CloseToPost() {
+  if (!g_terminationSignal) return false;
+  const auto handles = PanelHandles();
+  return std::any_of(handles.begin(), handles.end(), ShownTopLevel);
 }
 
 }  // namespace
@@ -244,7 +255,7 @@ void Sleep(double deadline);
 }  // namespace
 
 void WaitForEvents(double deadline) {
-  if (EventsPending() || SerialEventsPending() || g_terminationSignal) return;
+  if (EventsPending() || SerialEventsPending() || CloseToPost()) return;
   Sleep(std::min(deadline, NextTimerDue()));
 }
 

@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -16,9 +18,13 @@
 #include "qt/front_end.h"
 #include "qt/serial_port_list.h"
 #include "qt/serial_qt_backend.h"
+#include "runtime/constants.h"
+#include "runtime/events.h"
 #include "runtime/files.h"
 #include "runtime/serial.h"
 #include "runtime/serial_ports.h"
+#include "runtime/ui_model.h"
+#include "ui/panel_ids.h"
 #include "ui/panels.h"
 
 namespace fs = std::filesystem;
@@ -127,6 +133,36 @@ bool StartOffscreenFrontEnd() {
   return qtfront::Initialise(argc, argv);
 }
 
+std::string Status() {
+  std::string text;
+  rt::GetCtrlVal(Panels().main, ids::MAIN_STATUS, &text);
+  return text;
+}
+
+void Click(int panel, int control) {
+  rt::PostCtrlEvent(panel, control, rt::EVENT_LEFT_CLICK);
+  rt::ProcessSystemEvents();
+  rt::PostCtrlEvent(panel, control, rt::EVENT_COMMIT);
+  rt::ProcessSystemEvents();
+}
+
+void Press(int panel, int control) {
+  rt::PostCtrlEvent(panel, control, rt::EVENT_LEFT_CLICK);
+  QTimer::singleShot(0, [=] { rt::PostCtrlEvent(panel, control, rt::EVENT_COMMIT); });
+}
+
+void When(std::function<bool()> check, std::function<void()> action) {
+  auto* timer = new QTimer;
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  QObject::connect(timer, &QTimer::timeout, [=] {
+    if (!check() && std::chrono::steady_clock::now() < until) return;
+    timer->stop();
+    timer->deleteLater();
+    action();
+  });
+  timer->start(10);
+}
+
 ProgramBesideSim::ProgramBesideSim(const std::vector<std::string>& simOptions,
                                    const std::string& settings) {
   const fs::path resources = fs::path(KAVRO_RESOURCE_FILE).parent_path();
@@ -144,6 +180,14 @@ ProgramBesideSim::ProgramBesideSim(const std::vector<std::string>& simOptions,
   if (!LoadAllPanels()) return;
   StartUp();
   started_ = true;
+}
+
+std::function<bool()> ProgramBesideSim::seen(int command, int more) const {
+  auto count = [this, command] {
+    const auto c = CommandsInSimLog(simLog());
+    return std::count(c.begin(), c.end(), command);
+  };
+  return [count, from = count(), more] { return count() >= from + more; };
 }
 
 ProgramBesideSim::~ProgramBesideSim() {

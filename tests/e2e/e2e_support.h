@@ -52,6 +52,16 @@ std::vector<int> CommandsInSimLog(const std::string& log);
 // the program in process; false when Qt cannot start.
 bool StartOffscreenFrontEnd();
 
+// For the program in process: the status line as the operator reads it; a
+// click (press, its events, release), which returns when the callbacks are done
+// (a loop it started has ended); a press now with the release on the next turn.
+std::string Status();
+void Click(int panel, int control);
+void Press(int panel, int control);
+// Runs action in the event loop once check() holds, or when 30 s have passed
+// (the test then fails on what it sees).
+void When(std::function<bool()> check, std::function<void()> action);
+
 // The program in process on a scratch directory of its own (resource file and
 // maker details copied there, and the settings file when one is given), started
 // against kavro-xb-sim on the pseudo-terminal COM1 there with the real serial
@@ -65,8 +75,12 @@ class ProgramBesideSim {
   bool started() const { return started_; }
   const TempDir& dir() const { return dir_; }
   std::string simLog() const { return ReadFile(dir_.file("sim.log")); }
+  // Holds once the sensor program has received `more` requests with the
+  // command since this was asked.
+  std::function<bool()> seen(int command, int more) const;
   // Kills the sensor program: its pseudo-terminal hangs up under the program.
   void killSim() { sim_.reset(); }
+  void signalSim(int sig) { sim_->signal(sig); }  // SIGUSR1: babble on or off
 
  private:
   TempDir dir_;

@@ -11,8 +11,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <cstdlib>
@@ -41,38 +39,6 @@ int Count(const std::vector<int>& commands, int command) {
   return static_cast<int>(std::count(commands.begin(), commands.end(), command));
 }
 
-std::string Status() {
-  std::string text;
-  rt::GetCtrlVal(Panels().main, ids::MAIN_STATUS, &text);
-  return text;
-}
-
-// Presses the control, in the event loop, as soon as done() holds (or when the
-// patience runs out); the release follows on the next turn.
-void PressWhen(int panel, int control, std::function<bool()> done) {
-  auto* timer = new QTimer;
-  auto* waited = new QElapsedTimer;
-  waited->start();
-  QObject::connect(timer, &QTimer::timeout, [=] {
-    if (!done() && waited->elapsed() < kPatienceMs) return;
-    timer->stop();
-    timer->deleteLater();
-    delete waited;
-    rt::PostCtrlEvent(panel, control, rt::EVENT_LEFT_CLICK);
-    QTimer::singleShot(0, [=] { rt::PostCtrlEvent(panel, control, rt::EVENT_COMMIT); });
-  });
-  timer->start(10);
-}
-
-// A click: the press, its events, then the release; returns when the
-// callbacks are done (a mode's loop has ended).
-void Click(int panel, int control) {
-  rt::PostCtrlEvent(panel, control, rt::EVENT_LEFT_CLICK);
-  rt::ProcessSystemEvents();
-  rt::PostCtrlEvent(panel, control, rt::EVENT_COMMIT);
-  rt::ProcessSystemEvents();
-}
-
 // The program in process on its own directory, with the sensor program beside it.
 class ModesOverPty : public ::testing::Test {
  protected:
@@ -87,11 +53,6 @@ class ModesOverPty : public ::testing::Test {
   void TearDown() override { program_.reset(); }
 
   std::vector<int> commands() const { return CommandsInSimLog(program_->simLog()); }
-  // The sensor has received this many more requests with the command.
-  std::function<bool()> seen(int command, int more) const {
-    const int from = Count(commands(), command);
-    return [this, command, from, more] { return Count(commands(), command) >= from + more; };
-  }
 
   std::unique_ptr<ProgramBesideSim> program_;
 };
@@ -118,7 +79,7 @@ TEST_F(ModesOverPty, StartUpReadsTheSensorThroughThePseudoTerminal) {
 // video mode's first, and every profile comes whole.
 TEST_F(ModesOverPty, RunModeThenVideoModeStopped) {
   const int main = Panels().main;
-  PressWhen(main, ids::MAIN_STOP, seen(8, 30));
+  When(program_->seen(8, 30), [=] { Press(main, ids::MAIN_STOP); });
   Click(main, ids::MAIN_RUN);
   EXPECT_EQ(Status(), "Data-Transfer Stopped!");
   EXPECT_EQ(RunMode().stopFlag, kStopStopped);
@@ -127,7 +88,7 @@ TEST_F(ModesOverPty, RunModeThenVideoModeStopped) {
 
   const int measurements = Count(commands(), 8);
   const int blocks = Count(commands(), 9);
-  PressWhen(main, ids::MAIN_STOP, seen(9, 8));
+  When(program_->seen(9, 8), [=] { Press(main, ids::MAIN_STOP); });
   Click(main, ids::MAIN_VIDEO);
   EXPECT_EQ(Status(), "Data-Transfer Stopped!");
   EXPECT_EQ(RunMode().stopFlag, kStopStopped);
@@ -153,7 +114,7 @@ TEST_F(ModesOverPty, BaudChangeTo115200ThenRunModeStreamsAtTheNewRate) {
            log.find("line baud=115200") != std::string::npos;
   })) << program_->simLog();
 
-  PressWhen(p.main, ids::MAIN_STOP, seen(8, 50));
+  When(program_->seen(8, 50), [main = p.main] { Press(main, ids::MAIN_STOP); });
   Click(p.main, ids::MAIN_RUN);
   EXPECT_EQ(Status(), "Data-Transfer Stopped!");
   EXPECT_EQ(RunMode().stopFlag, kStopStopped);

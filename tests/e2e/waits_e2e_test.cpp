@@ -1,14 +1,13 @@
 // The real program while it waits, in process with the Qt front end on the
 // offscreen platform and the real serial backend, against kavro-xb-sim: a
-// termination signal while a pop-up is open, and a serial line that vanishes
-// under the idle program. (The CPU the program takes on a vanished line is a
-// figure of bench_line.)
+// termination signal while a pop-up is open, the sensor program gone during run
+// mode and during a recording, and a sensor babbling during run mode. (The CPU
+// the program takes on a vanished line is a figure of bench_line.)
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <QApplication>
-#include <QTimer>
 #include <algorithm>
 #include <filesystem>
 #include <functional>
@@ -26,26 +25,6 @@
 
 namespace {
 
-// A step that has not seen what it waits for by then has failed.
-constexpr double kPatience = 30.0;
-
-std::string Status() {
-  std::string text;
-  rt::GetCtrlVal(Panels().main, ids::MAIN_STATUS, &text);
-  return text;
-}
-
-// The event loop until check() holds; false when it does not within the patience.
-bool RunUntil(const std::function<bool()>& check) {
-  const double end = rt::Timer() + kPatience;
-  while (!check()) {
-    if (rt::Timer() > end) return false;
-    rt::ProcessSystemEvents();
-    rt::WaitForEvents(std::min(end, rt::Timer() + 0.05));
-  }
-  return true;
-}
-
 class Waits : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -60,15 +39,11 @@ class Waits : public ::testing::Test {
 // and the program closes the normal way, settings file written.
 TEST_F(Waits, TerminationSignalClosesAnOpenPopUpAndTheProgram) {
   auto signalled = std::make_shared<bool>(false);
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [timer, signalled] {
-    if (!QApplication::activeModalWidget()) return;
-    timer->stop();
-    timer->deleteLater();
-    *signalled = true;
-    kill(getpid(), SIGTERM);
-  });
-  timer->start(10);
+  When([] { return QApplication::activeModalWidget() != nullptr; },
+       [signalled] {
+         *signalled = true;
+         kill(getpid(), SIGTERM);
+       });
   // Returns when start-up, pop-up included, is over.
   ProgramBesideSim program({"--firmware-text", "KAVRO-RM-8 Firmware V3.18"});
   ASSERT_TRUE(program.started());
@@ -79,18 +54,44 @@ TEST_F(Waits, TerminationSignalClosesAnOpenPopUpAndTheProgram) {
   EXPECT_TRUE(std::filesystem::exists(settings));
 }
 
-// The sensor's pseudo-terminal hangs up under the idle program: the status
-// line says so, the program keeps running and the next Get ends with its
-// usual time-out text.
-TEST_F(Waits, VanishedLineIsReportedAndTheProgramStaysResponsive) {
+// The sensor program dies during run mode: its pseudo-terminal hangs up, the
+// status line says so, and run mode ends with its time-out.
+TEST_F(Waits, SensorGoneDuringRunModeEndsItWithTheTimeOut) {
   ProgramBesideSim program;
   ASSERT_TRUE(program.started());
-  program.killSim();
-  ASSERT_TRUE(RunUntil([] { return Status() == "RS-232 line lost!"; })) << Status();
-  rt::PostCtrlEvent(Panels().main, ids::MAIN_GET, rt::EVENT_LEFT_CLICK);  // the press, then
-  rt::ProcessSystemEvents();
-  rt::PostCtrlEvent(Panels().main, ids::MAIN_GET, rt::EVENT_COMMIT);  // the release
-  EXPECT_TRUE(RunUntil([] { return Status() == "Timeout-RS-232..."; })) << Status();
+  auto lostShown = std::make_shared<bool>(false);
+  When(program.seen(8, 20), [&] { program.killSim(); });
+  When([] { return Status() == "RS-232 line lost!"; }, [lostShown] { *lostShown = true; });
+  Click(Panels().main, ids::MAIN_RUN);
+  EXPECT_EQ(Status(), "Timeout RS232 Line!");
+  EXPECT_TRUE(*lostShown);
+}
+
+// The sensor program dies during a recording: it ends with the time-out report
+// and every sample the counter showed is a line in the file.
+TEST_F(Waits, SensorGoneDuringARecordingKeepsEveryCountedSample) {
+  ProgramBesideSim program;
+  ASSERT_TRUE(program.started());
+  const int rec = Panels().recorder;
+  rt::SetCtrlVal(rec, ids::REC_SAMPLES, 32000);
+  rt::SetCtrlVal(rec, ids::REC_INTERVAL, 0.1);
+  auto counter = [rec] { return rt::FindControl(rec, ids::REC_COUNTER)->num; };
+  When([&] { return counter() >= 5; }, [&] { program.killSim(); });
+  Click(rec, ids::REC_START);
+  EXPECT_EQ(Status(), "Data-Recorder error - rs232 timeout!");
+  const std::string file = ReadFile(program.dir().file(kRecordFileName));
+  EXPECT_EQ(std::count(file.begin(), file.end(), '\n') - 7, counter());
+}
+
+// The sensor babbles at the full line rate during run mode: Stop still ends it.
+TEST_F(Waits, StopEndsRunModeWhileTheSensorBabbles) {
+  ProgramBesideSim program;
+  ASSERT_TRUE(program.started());
+  When(program.seen(8, 20), [&] { program.signalSim(SIGUSR1); });
+  When([&] { return program.simLog().find("babble on") != std::string::npos; },
+       [] { Press(Panels().main, ids::MAIN_STOP); });
+  Click(Panels().main, ids::MAIN_RUN);
+  EXPECT_EQ(Status(), "Data-Transfer Stopped!");  // not the time-out's text
 }
 
 }  // namespace

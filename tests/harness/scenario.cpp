@@ -12,6 +12,7 @@
 #include "app/program.h"
 #include "in_process_port.h"
 #include "link/trace.h"
+#include "runtime/clock.h"
 #include "runtime/constants.h"
 #include "runtime/events.h"
 #include "runtime/files.h"
@@ -47,8 +48,10 @@ class StatusWatcher : public rt::UiObserver {
     std::string text;
     rt::GetCtrlVal(panel, control, &text);
     history.push_back(text);
+    times.push_back(rt::Timer());
   }
   std::vector<std::string> history;
+  std::vector<double> times;
 };
 
 }  // namespace
@@ -245,6 +248,10 @@ std::string Scenario::status() const {
 
 const std::vector<std::string>& Scenario::statusHistory() const {
   return static_cast<StatusWatcher*>(watcher_.get())->history;
+}
+
+const std::vector<double>& Scenario::statusTimes() const {
+  return static_cast<StatusWatcher*>(watcher_.get())->times;
 }
 
 bool Scenario::statusShown(const std::string& text) const {

@@ -88,6 +88,7 @@ class Scenario {
   std::string status() const;
   // Every text the status line has shown since start-up, in order.
   const std::vector<std::string>& statusHistory() const;
+  const std::vector<double>& statusTimes() const;  // when each of them came
   bool statusShown(const std::string& text) const;
   double value(int panel, int control) const;
   std::string text(int panel, int control) const;

@@ -241,23 +241,4 @@ TEST(Connection, HardwareInfoThatDoesNotComeIsAnError) {
   }
 }
 
-// The line vanishes under a connected program (an adapter pulled): the status
-// line says so once, the program runs on, and the next transfer fails with its
-// usual text.
-TEST(Connection, LostLineIsReportedOnceAndTheNextGetTimesOut) {
-  Scenario s;
-  auto sensor = s.attachSensor();
-  ASSERT_TRUE(s.startUp());
-  sensor->faults().lineLost = true;
-  sensor->clearLog();
-  s.run(1.0);
-  EXPECT_EQ(s.status(), "RS-232 line lost!");
-  s.click(s.main(), ids::MAIN_GET);
-  EXPECT_EQ(s.status(), "Timeout-RS-232...");
-  const auto& h = s.statusHistory();
-  EXPECT_EQ(std::count(h.begin(), h.end(), "RS-232 line lost!"), 1);
-  EXPECT_TRUE(sensor->log().empty());
-  EXPECT_FALSE(s.quitRequested());
-}
-
 }  // namespace

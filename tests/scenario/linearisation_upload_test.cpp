@@ -70,9 +70,21 @@ class Linearisation_ : public ::testing::Test {
   std::shared_ptr<sim::SensorEngine> sensor_;
 };
 
-TEST_F(Linearisation_, FullTableIsClearedAndWrittenBlockByBlock) {
+// The operator keeps working while the bar grows on the data graph.
+TEST_F(Linearisation_, FullTableIsClearedAndWrittenBlockByBlockBehindAGrowingBar) {
   start();
+  std::vector<std::size_t> bars;
+  for (double t = 1.0; t <= 5.0; t += 1.0)
+    s_.at(s_.now() + t, [&] {
+      bars.push_back(dataGraphPlots().size());
+      s_.postClick(s_.main(), ids::MAIN_TOGG_RECORDER);
+    });
+  const bool recorderShown = s_.panelVisible(s_.panels().recorder);
   upload(TableFile(2048));
+  ASSERT_EQ(bars.size(), 5u);
+  for (std::size_t i = 1; i < bars.size(); ++i) EXPECT_GT(bars[i], bars[i - 1]);
+  EXPECT_LT(bars.back(), 256u);
+  EXPECT_NE(s_.panelVisible(s_.panels().recorder), recorderShown);  // five clicks handled
   const auto commands = Scenario::commandsSeen(*sensor_);
   ASSERT_EQ(commands.size(), 257u);
   EXPECT_EQ(commands.front(), kClear);
@@ -97,11 +109,7 @@ TEST_F(Linearisation_, FullTableIsClearedAndWrittenBlockByBlock) {
   EXPECT_EQ(sensor_->memory().flashPage(2)[0], 32767);
   EXPECT_EQ(sensor_->memory().flashPage(2)[1], 65535);
   EXPECT_EQ(sensor_->memory().flashPage(2)[2], 0);
-}
-
-TEST_F(Linearisation_, MessagesAndTheBarOnTheDataGraph) {
-  start();
-  upload(TableFile(2048));
+  // Its messages, and a bar on the data graph.
   EXPECT_TRUE(s_.statusShown("clearing X-FLASH..."));
   EXPECT_TRUE(s_.statusShown("X-FLASH-cleared!"));
   for (int page = 2; page <= 9; ++page)
@@ -119,6 +127,13 @@ TEST_F(Linearisation_, MessagesAndTheBarOnTheDataGraph) {
   EXPECT_EQ(plots.back().x1, 1.0);
   EXPECT_EQ(plots.back().x2, Hardware().flashGraphRange);
   EXPECT_EQ(s_.control(s_.main(), ids::MAIN_DATA_GRAPH).graph.xAxis.max, Hardware().subpixelRange);
+  // The show button readies the graph for the flash contents.
+  s_.click(cal(), ids::CAL_READ_XFLASH);
+  EXPECT_TRUE(dataGraphPlots().empty());
+  const rt::Axis& x = s_.control(s_.main(), ids::MAIN_DATA_GRAPH).graph.xAxis;
+  EXPECT_EQ(x.mode, rt::VAL_MANUAL);
+  EXPECT_EQ(x.min, 1.0);
+  EXPECT_EQ(x.max, Hardware().flashGraphRange);
 }
 
 TEST_F(Linearisation_, ButtonHidesAfterEachUseAndTheServiceCodeShowsItAgain) {
@@ -177,30 +192,6 @@ TEST_F(Linearisation_, MissingAnswersDoNotStopTheUpload) {
   EXPECT_EQ(std::count(h.begin(), h.end(), "Timeout-RS-232..."), 2);
   EXPECT_EQ(dataGraphPlots()[39].x2, 256.0 + 56.0);  // the bar still reaches the block
   EXPECT_EQ(s_.status(), "X-FLASH Data successfully written!");
-}
-
-TEST_F(Linearisation_, BarGrowsWhileTheWindowStaysResponsive) {
-  start();
-  std::vector<std::size_t> bars;
-  for (double t = 1.0; t <= 5.0; t += 1.0)
-    s_.at(s_.now() + t, [&] {
-      bars.push_back(dataGraphPlots().size());
-      s_.postClick(s_.main(), ids::MAIN_TOGG_RECORDER);  // the operator keeps working
-    });
-  const bool recorderShown = s_.panelVisible(s_.panels().recorder);
-  upload(TableFile(2048));
-  ASSERT_EQ(bars.size(), 5u);
-  for (std::size_t i = 1; i < bars.size(); ++i) EXPECT_GT(bars[i], bars[i - 1]);
-  EXPECT_LT(bars.back(), 256u);
-  EXPECT_NE(s_.panelVisible(s_.panels().recorder), recorderShown);  // five clicks handled
-
-  // The show button readies the graph for the flash contents.
-  s_.click(cal(), ids::CAL_READ_XFLASH);
-  EXPECT_TRUE(dataGraphPlots().empty());
-  const rt::Axis& x = s_.control(s_.main(), ids::MAIN_DATA_GRAPH).graph.xAxis;
-  EXPECT_EQ(x.mode, rt::VAL_MANUAL);
-  EXPECT_EQ(x.min, 1.0);
-  EXPECT_EQ(x.max, Hardware().flashGraphRange);
 }
 
 }  // namespace

@@ -162,7 +162,7 @@ TEST_F(Recorder_, TimedSamplesAreOneIntervalApartAndTheClockShowsTheElapsedTime)
     EXPECT_TRUE(s_.statusShown("Data-Recorder active!   Sample: " + std::to_string(i)));
 }
 
-TEST_F(Recorder_, PlannedDurationFollowsTheFieldsBelowTheirLimits) {
+TEST_F(Recorder_, SamplesAndIntervalShowThePlannedDurationBelowTheirLimitsAndTheirHelp) {
   start();
   s_.enterValue(rec(), ids::REC_SAMPLES, 100);  // 100 x 1.0 s
   expectDuration(0, 0, 1, 40);
@@ -174,10 +174,7 @@ TEST_F(Recorder_, PlannedDurationFollowsTheFieldsBelowTheirLimits) {
   expectDuration(0, 0, 53, 20);
   s_.enterValue(rec(), ids::REC_SAMPLES, 30);
   expectDuration(1, 6, 0, 0);
-}
-
-TEST_F(Recorder_, RightClickOnSamplesAndIntervalTogglesTheirHelp) {
-  start();
+  // A right click on either field toggles its help.
   const std::string samples =
       "SAMPLES [MAX 32000]:\nSpecify the number of samples to \nbe recorded. \nMinimum: 1 sample "
       "\nMaximum: 32000 samples ";
@@ -222,7 +219,7 @@ TEST_F(Recorder_, TriggeredRecordingTakesTheSensorsFramesAndStopsAfterThePanelsS
   EXPECT_LT(s_.now() - begin, 3 * 0.35 + 0.1 + 0.05);
 }
 
-TEST_F(Recorder_, StopDuringTheWaitStillRecordsTheAnswerThatComes) {
+TEST_F(Recorder_, StopDuringTheWaitStillRecordsTheAnswerThatComesAndMayComplete) {
   sim::SensorConfig c;
   c.faults.faultCommand = 18;
   c.faults.delay = 0.6;
@@ -240,13 +237,8 @@ TEST_F(Recorder_, StopDuringTheWaitStillRecordsTheAnswerThatComes) {
   EXPECT_TRUE(s_.statusShown("Writing RS-232 dummy frame ok!"));
   EXPECT_EQ(requestTimes(0).size(), 1u);  // the dummy frame of the press
   expectButtonsGivenBack();
-}
-
-TEST_F(Recorder_, StopDuringTheWaitForTheLastSampleCompletes) {
-  sim::SensorConfig c;
-  c.faults.faultCommand = 18;
-  c.faults.delay = 0.6;
-  start(c);
+  // When that answer is the last sample, the recording is complete.
+  s_.dialogs().answerConfirm(true);
   setUp(1, 1.0);
   stopAt(s_.now() + 1.2);
   record();

@@ -223,37 +223,4 @@ TEST(SettingsSave, WhatCloseWritesTheNextStartReadsBack) {
   ExpectWindow(s, {66, 77, 700, 500, rt::VAL_NO_ZOOM});
 }
 
-// Closing inside the wait for a reply that never comes still saves the file
-// before the program quits; the get goes on to its time-out.
-TEST(SettingsSave, CloseDuringAGetThatWaitsForTheSensor) {
-  Scenario s;
-  auto sensor = s.attachSensor();
-  ASSERT_TRUE(s.startUp());
-  ASSERT_FALSE(s.fileExists(kSettings));
-  sensor->faults().silent = true;
-  sensor->clearLog();
-  const double closeAt = s.now() + 0.5;
-  bool absentBeforeClose = false;
-  s.at(closeAt, [&] {
-    absentBeforeClose = !s.fileExists(kSettings);
-    rt::PostPanelEvent(s.main(), rt::EVENT_CLOSE);
-  });
-  // Pressed, then let go: the mouse-down wakes the sensor before the commit.
-  rt::PostCtrlEvent(s.main(), ids::MAIN_GET, rt::EVENT_LEFT_CLICK);
-  s.dispatch();
-  rt::PostCtrlEvent(s.main(), ids::MAIN_GET, rt::EVENT_COMMIT);
-  s.dispatch();
-  EXPECT_TRUE(absentBeforeClose);
-  EXPECT_TRUE(s.quitRequested());
-  ASSERT_TRUE(s.fileExists(kSettings));
-  EXPECT_TRUE(Hidden(s.projectPath(kSettings)));
-  EXPECT_NE(s.readProjectFile(kSettings).find("Hardware-Type = 1\r\n"), std::string::npos);
-  // The close came while the get still had a frame to ask for.
-  const auto& log = sensor->log();
-  ASSERT_FALSE(log.empty());
-  EXPECT_EQ(log.back().command, 2);
-  EXPECT_GT(log.back().time, closeAt);
-  EXPECT_EQ(s.status(), "Timeout-RS-232...");
-}
-
 }  // namespace

@@ -88,15 +88,4 @@ TEST(MainPanel, ResizeKeepsAllSixRollGraphTracesShown) {
   for (int t = 0; t < 6; ++t) EXPECT_EQ(chart.traces[t].attrs.at(rt::ATTR_STRIP_SCROLL), 1) << t;
 }
 
-TEST(MainPanel, CloseQuitsTheEventLoopAfterStopping) {
-  Scenario s;
-  ASSERT_TRUE(s.startUp());
-  const double before = s.now();
-  s.closeMainWindow();
-  EXPECT_TRUE(s.quitRequested());
-  EXPECT_GE(s.now() - before, 0.2);
-  s.shutDown();
-  EXPECT_TRUE(rt::PanelHandles().empty());
-}
-
 }  // namespace

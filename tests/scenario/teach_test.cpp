@@ -40,27 +40,24 @@ TEST(Teach, OperatorsPara0GoesOutAndTheSensorsSetPointComesBack) {
   EXPECT_FALSE(Threshold().teachPressed);
 }
 
-TEST(Teach, ValueZeroPutsTheCursorAtOne) {
+// The set-point cursor: at 1 for a taught 0 (nothing in the beam), and after a
+// teach without answer at the old value cut to the range, with nothing read back.
+TEST(Teach, CursorAtOneForZeroAndAtTheOldValueCutToTheRangeAfterATimeOut) {
   sim::SensorConfig c;
   c.motion.present = false;  // nothing in the beam: the sensor measures 0
   Scenario s;
-  s.attachSensor(c);
+  auto sensor = s.attachSensor(c);
   ASSERT_TRUE(s.startUp());
   s.click(s.panels().para2, ids::P2_TEACH);
   ASSERT_EQ(Params().para0[P0_TEACH_VALUE], 0);
   EXPECT_EQ(SetPointCursorX(s), 1.0);
-}
-
-TEST(Teach, TimeOutLeavesTheCursorAtTheOldValueCutToTheRange) {
-  Scenario s;
-  auto sensor = s.attachSensor();
-  ASSERT_TRUE(s.startUp());
   sensor->faults().muteCommands = {6};
   const int range = Hardware().subpixelRange;
+  const int reads = Scenario::requestsSeen(*sensor, 2);
   rt::SetCtrlVal(s.panels().para2, ids::P2_TEACH_VALUE, range + 500);
   s.click(s.panels().para2, ids::P2_TEACH);
   EXPECT_EQ(s.status(), "Timeout RS232-Line!");
-  EXPECT_EQ(Scenario::requestsSeen(*sensor, 2), 2);  // only the start-up's
+  EXPECT_EQ(Scenario::requestsSeen(*sensor, 2), reads);
   EXPECT_EQ(SetPointCursorX(s), range);
 }
 
