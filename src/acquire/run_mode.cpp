@@ -40,12 +40,9 @@ bool TimeIsUp(double t0) {
   return rt::Timer() - t0 > kReplyTimeout;
 }
 
-// One reply (a measurement, or whatever else came in) on screen.
-void ShowArrivedReply(const Reply& reply) {
-  const MeasurementState& measurement = TakeMeasurement(reply);
+void ShowTakenMeasurement(const MeasurementState& measurement) {
   ShowMeasurement(measurement, Params(), Hardware());
   PlotRollGraph(measurement, Params(), Hardware());
-  FlushLineQueues();
 }
 
 // Every request of the loop carries PARA0 as its data words.
@@ -113,8 +110,14 @@ void RunMeasurementLoop() {
   std::optional<Reply> arrived = TakeArrivedReply();
   for (;;) {
     bool busy = false;
+    // One reply (a measurement, or whatever else came in) is taken and shown.
+    // Its Teach-Value is in PARA0 before the next request carries PARA0, and
+    // that request leaves before the display work, which then overlaps the
+    // sensor's answer: the sensor sees the same frames in the same order.
+    std::optional<MeasurementState> taken;
     if (arrived) {
-      ShowArrivedReply(*arrived);
+      taken = TakeMeasurement(*arrived);
+      FlushLineQueues();
       inFlight = false;
       busy = true;
     }
@@ -123,6 +126,7 @@ void RunMeasurementLoop() {
       inFlight = true;
       busy = true;
     }
+    if (taken) ShowTakenMeasurement(*taken);
     if (TimeIsUp(t0)) {
       ShowStatus(kTimeoutFirst);
       RunMode().stopFlag = kStopTimeout;
