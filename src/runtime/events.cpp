@@ -244,10 +244,6 @@ void StopRepeatingTimer(const std::string& name) {
   E().timers.erase(name);
 }
 
-bool RepeatingTimerRuns(const std::string& name) {
-  return E().timers.count(name) > 0;
-}
-
 namespace {
 
 void Sleep(double deadline);

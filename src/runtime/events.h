@@ -32,7 +32,6 @@ bool EventsPending();
 // sleeping program wakes for it and for nothing else it did not ask for.
 void StartRepeatingTimer(const std::string& name, double interval, std::function<void()> tick);
 void StopRepeatingTimer(const std::string& name);
-bool RepeatingTimerRuns(const std::string& name);
 
 // Dispatches the pending events (user interface and serial) and returns.
 int ProcessSystemEvents();
